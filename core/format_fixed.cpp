@@ -1,0 +1,96 @@
+#include "core/format_fixed.hpp"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "core/runtime_error.hpp"
+
+namespace drobi {
+namespace {
+
+// The shortest round-trip form of |value| as significant digits and the number of digits that
+// stand before the decimal point (which may be zero or negative: 0.0012 is "12" with -2).
+struct Decimal {
+  std::string digits;
+  int point = 0;
+};
+
+Decimal ShortestDecimal(double magnitude) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::scientific);
+  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const std::size_t e = text.find('e');
+  Decimal decimal;
+  for (char c : text.substr(0, e)) {
+    if (c != '.') decimal.digits += c;
+  }
+  int exponent = 0;
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                  exponent);
+  decimal.point = exponent + 1;
+  return decimal;
+}
+
+// Adds one to a string of decimal digits; "" counts as zero.
+std::string Increment(std::string number) {
+  for (auto it = number.rbegin(); it != number.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return number;
+    }
+    *it = '0';
+  }
+  return "1" + number;
+}
+
+std::string Grouped(const std::string& integer, const NumberStyle& style) {
+  if (style.group_size <= 0 || style.group_separator.empty()) return integer;
+  std::string out;
+  const auto size = static_cast<int>(integer.size());
+  for (int i = 0; i < size; ++i) {
+    if (i > 0 && (size - i) % style.group_size == 0) out += style.group_separator;
+    out += integer[static_cast<std::size_t>(i)];
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string FormatFixed(double value, int digits, const NumberStyle& style) {
+  if (digits < 0 || digits > 99) throw RuntimeError(error::kInvalidCall, "Invalid procedure call");
+  if (!std::isfinite(value)) throw RuntimeError(error::kOverflow, "Overflow");
+
+  const Decimal decimal = ShortestDecimal(std::fabs(value));
+  // The value scaled by 10^digits is `kept` with the digit `next` after it deciding the rounding.
+  const int keep = decimal.point + digits;
+  std::string kept;
+  char next = '0';
+  if (keep > 0) {
+    const auto count = static_cast<std::size_t>(keep);
+    kept = decimal.digits.substr(0, count);
+    if (kept.size() < count) kept.append(count - kept.size(), '0');
+    if (count < decimal.digits.size()) next = decimal.digits[count];
+  } else if (keep == 0) {
+    next = decimal.digits[0];
+  }
+  if (next >= '5') kept = Increment(kept);
+
+  const auto width = static_cast<std::size_t>(digits) + 1;
+  if (kept.size() < width) kept.insert(0, width - kept.size(), '0');
+  std::string integer = kept.substr(0, kept.size() - static_cast<std::size_t>(digits));
+  const std::string fraction = kept.substr(integer.size());
+  integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
+
+  const bool zero = kept.find_first_not_of('0') == std::string::npos;
+  std::string out = (value < 0 && !zero) ? style.negative_sign : std::string();
+  if (integer != "0" || style.leading_zero || digits == 0) out += Grouped(integer, style);
+  if (digits > 0) out += style.decimal_separator + fraction;
+  return out;
+}
+
+}  // namespace drobi

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace drobi {
+
+// Reads the number at the start of a row text: blanks, an optional sign, digits with an optional
+// fractional part. Reading stops at the first character that does not fit; no digits read as 0,
+// so the empty text (a list with nothing selected) gives 0. Independent of the C locale.
+double ValFromText(std::string_view text);
+
+// «-7», «0», «13».
+std::string PlainText(long long value);
+// The same with the sign's position kept for non-negative numbers: «␣0», «␣3», «-2».
+std::string SignedText(long long value);
+
+}  // namespace drobi

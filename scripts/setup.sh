@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the window need; only those missing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkgconf locales
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev
+  fonts-liberation2
+  xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} > 0)); then
+  echo "Installing: ${missing[*]}"
+  as_root=()
+  if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    as_root=(sudo)
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# The tests read numbers under a comma locale too, as the window toolkit sets one from the user's.
+if ! locale -a 2>/dev/null | grep -qi '^bg_BG\.utf-\?8$'; then
+  as_root=()
+  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
+  if [[ -f /etc/locale.gen ]] && command -v locale-gen >/dev/null; then
+    "${as_root[@]}" sed -i 's/^# *\(bg_BG\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^bg_BG\.UTF-8 UTF-8' /etc/locale.gen || echo 'bg_BG.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    "${as_root[@]}" locale-gen >/dev/null
+  fi
+fi

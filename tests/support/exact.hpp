@@ -1,0 +1,42 @@
+#pragma once
+
+// Reference results in plain integer arithmetic, written without any of the program's own
+// number operations, for comparing the program's rows against.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace drobi::testing {
+
+// p/q rounded half away from zero to d places, written with the given separator.
+inline std::string ExactRounded(std::int64_t p, std::int64_t q, int d, const std::string& sep) {
+  std::int64_t scale = 1;
+  for (int i = 0; i < d; ++i) scale *= 10;
+  const std::int64_t magnitude = std::llabs(p) * scale;
+  std::int64_t units = magnitude / q;
+  if (2 * (magnitude % q) >= q) ++units;
+  std::string text = std::to_string(units / scale);
+  if (d > 0) {
+    std::string fraction = std::to_string(units % scale);
+    text += sep + std::string(static_cast<std::size_t>(d) - fraction.size(), '0') + fraction;
+  }
+  return (p < 0 && units != 0 ? "-" : "") + text;
+}
+
+// The rows of the long number of p/q with n digits: «␣c.» or «-c.», then the digits.
+inline std::vector<std::string> ExactLongNumber(std::int64_t p, std::int64_t q, int n) {
+  const std::int64_t whole = std::llabs(p) / q;
+  const bool negative = (p < 0) && whole != 0;
+  std::vector<std::string> rows{(negative ? "-" : " ") + std::to_string(whole) + "."};
+  std::int64_t rest = std::llabs(p) % q;
+  for (int i = 0; i < n; ++i) {
+    rest *= 10;
+    rows.push_back(std::string(1, static_cast<char>('0' + rest / q)));
+    rest %= q;
+  }
+  return rows;
+}
+
+}  // namespace drobi::testing
