@@ -1,0 +1,87 @@
+// The handlers of the headless form, timed as the window runs them: Form_Load on a freshly built
+// form, and the user's clicks with the long number at its largest (90 digits).
+#include <benchmark/benchmark.h>
+
+#include <optional>
+
+#include "core/lists.hpp"
+#include "core/random_source.hpp"
+#include "ui/main_form.hpp"
+
+namespace drobi {
+namespace {
+
+constexpr int kNinetyDigits = 8;  // row of "90" in Spis(5)
+
+// A form in its opening state with the long number at 90 digits.
+class OpenForm {
+ public:
+  OpenForm() {
+    form_.Form_Load();
+    form_.Spis[kLongDigits].UserClick(kNinetyDigits);
+  }
+  MainForm& operator*() { return form_; }
+  MainForm* operator->() { return &form_; }
+
+ private:
+  ClockRandomSource random_;
+  MainForm form_{random_};
+};
+
+void Form_Load(benchmark::State& state) {
+  ClockRandomSource random;
+  std::optional<MainForm> form;
+  for (auto _ : state) {
+    state.PauseTiming();
+    form.reset();
+    form.emplace(random);
+    state.ResumeTiming();
+    form->Form_Load();
+    benchmark::DoNotOptimize(form->Dylgo.ListCount());
+  }
+}
+BENCHMARK(Form_Load);
+
+// What the window does before it is shown: the controls with their preset rows and description,
+// then Form_Load.
+void NewFormAndLoad(benchmark::State& state) {
+  ClockRandomSource random;
+  for (auto _ : state) {
+    MainForm form(random);
+    form.Form_Load();
+    benchmark::DoNotOptimize(form.Dylgo.ListCount());
+  }
+}
+BENCHMARK(NewFormAndLoad);
+
+// A click on another fraction row: the nested handlers of the three lists each run ShowLongNumber.
+void ClickFractionRow90(benchmark::State& state) {
+  OpenForm form;
+  const int list = static_cast<int>(state.range(0));
+  int row = 0;
+  for (auto _ : state) {
+    row = (row + 7) % kTableRows;  // always a row other than the selected one
+    form->Spis[list].UserClick(row);
+    benchmark::DoNotOptimize(form->Dylgo.ListCount());
+  }
+}
+BENCHMARK(ClickFractionRow90)
+    ->ArgName("list")
+    ->Arg(kNumerators)
+    ->Arg(kDenominators)
+    ->Arg(kQuotients);
+
+// A click on the interval list: a new table, its quotients and the long number of row 0.
+void ClickInterval90(benchmark::State& state) {
+  OpenForm form;
+  int row = 1;
+  for (auto _ : state) {
+    row = (row + 1) % form->Spis[kInterval].ListCount();
+    form->Spis[kInterval].UserClick(row);
+    benchmark::DoNotOptimize(form->Dylgo.ListCount());
+  }
+}
+BENCHMARK(ClickInterval90);
+
+}  // namespace
+}  // namespace drobi
