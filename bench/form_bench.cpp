@@ -2,7 +2,7 @@
 // form, and the user's clicks with the long number at its largest (90 digits).
 #include <benchmark/benchmark.h>
 
-#include <optional>
+#include <memory>
 
 #include "core/lists.hpp"
 #include "core/random_source.hpp"
@@ -30,11 +30,11 @@ class OpenForm {
 
 void Form_Load(benchmark::State& state) {
   ClockRandomSource random;
-  std::optional<MainForm> form;
+  std::unique_ptr<MainForm> form;
   for (auto _ : state) {
     state.PauseTiming();
     form.reset();
-    form.emplace(random);
+    form = std::make_unique<MainForm>(random);
     state.ResumeTiming();
     form->Form_Load();
     benchmark::DoNotOptimize(form->Dylgo.ListCount());
