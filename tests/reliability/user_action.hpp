@@ -1,0 +1,110 @@
+#pragma once
+
+#include <string>
+
+#include "ui/main_form.hpp"
+
+namespace drobi::testing {
+
+// What a user can do to the window, in the form's own terms.
+struct UserAction {
+  enum class Kind { kClick, kKey, kClear, kGreenSquare, kType };
+  enum class Key { kUp, kDown, kPageUp, kPageDown, kHome, kEnd };
+
+  static constexpr int kDylgo = 6;  // lists 0..5 are Spis(0..5)
+  static constexpr int kPage = 5;   // rows a page key moves by
+
+  Kind kind = Kind::kClick;
+  int list = 0;  // kClick, kKey
+  int row = 0;   // kClick: the row, or ListCount for the blank below the last row
+  Key key = Key::kDown;
+  int field = 0;     // kType: Text1(field)
+  std::string text;  // kType: appended; empty for a backspace
+};
+
+inline ListBox& ListOf(MainForm& form, int list) {
+  return list == UserAction::kDylgo ? form.Dylgo : form.Spis[static_cast<std::size_t>(list)];
+}
+
+// Where a key moves the selection of a list with `count` rows; -1 when there is nowhere to go.
+// From no selection every key but End goes to the first row.
+inline int KeyTarget(UserAction::Key key, int index, int count) {
+  if (count == 0) return -1;
+  const int last = count - 1;
+  const auto clamp = [last](int row) { return row < 0 ? 0 : (row > last ? last : row); };
+  if (key == UserAction::Key::kEnd) return last;
+  if (index < 0 || key == UserAction::Key::kHome) return 0;
+  switch (key) {
+    case UserAction::Key::kUp:
+      return clamp(index - 1);
+    case UserAction::Key::kDown:
+      return clamp(index + 1);
+    case UserAction::Key::kPageUp:
+      return clamp(index - UserAction::kPage);
+    case UserAction::Key::kPageDown:
+      return clamp(index + UserAction::kPage);
+    default:
+      return index;
+  }
+}
+
+// The text after typing `typed` at its end; an empty `typed` is a backspace, which takes off the
+// last character whole (a Cyrillic letter is two bytes).
+inline std::string Typed(std::string text, const std::string& typed) {
+  if (!typed.empty()) return text + typed;
+  if (text.empty()) return text;
+  std::size_t cut = text.size() - 1;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  text.erase(cut);
+  return text;
+}
+
+inline std::string Describe(const UserAction& action) {
+  const auto list_name = [](int list) {
+    return list == UserAction::kDylgo ? std::string("Dylgo") : "Spis(" + std::to_string(list) + ")";
+  };
+  static constexpr const char* kKeys[] = {"Up", "Down", "PageUp", "PageDown", "Home", "End"};
+  switch (action.kind) {
+    case UserAction::Kind::kClick:
+      return "click on row " + std::to_string(action.row) + " of " + list_name(action.list);
+    case UserAction::Kind::kKey:
+      return std::string(kKeys[static_cast<int>(action.key)]) + " in " + list_name(action.list);
+    case UserAction::Kind::kClear:
+      return "Чисти";
+    case UserAction::Kind::kGreenSquare:
+      return "green square";
+    case UserAction::Kind::kType:
+      return (action.text.empty() ? std::string("backspace") : "typing «" + action.text + "»") +
+             " in Text1(" + std::to_string(action.field) + ")";
+  }
+  return "?";
+}
+
+// Does to the form what the user does to the window. A keyboard move onto the row that is
+// selected already goes nowhere, so it raises nothing.
+inline void Perform(MainForm& form, const UserAction& action) {
+  switch (action.kind) {
+    case UserAction::Kind::kClick:
+      ListOf(form, action.list).UserClick(action.row);
+      return;
+    case UserAction::Kind::kKey: {
+      ListBox& list = ListOf(form, action.list);
+      const int target = KeyTarget(action.key, list.ListIndex(), list.ListCount());
+      if (target >= 0 && target != list.ListIndex()) list.UserClick(target);
+      return;
+    }
+    case UserAction::Kind::kClear:
+      form.Command1.Click();
+      return;
+    case UserAction::Kind::kGreenSquare:
+      form.Label1.Click();
+      return;
+    case UserAction::Kind::kType: {
+      TextBox& field = form.Text1[static_cast<std::size_t>(action.field)];
+      field.SetText(Typed(field.Text(), action.text));
+      return;
+    }
+  }
+}
+
+}  // namespace drobi::testing
