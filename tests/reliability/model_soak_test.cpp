@@ -49,7 +49,7 @@ std::string SoakRun(std::uint64_t seed, std::int64_t length) {
            " DROBI_SOAK_ACTIONS=" + std::to_string(index < 0 ? 1 : index + 1);
   };
   RecordingRandom random(seed * 0x9E3779B97F4A7C15ull);
-  ActionStream actions(seed);
+  ActionStream actions(seed, /*page_keys=*/true);
   const NumberStyle style = StyleFor(seed);
   MainForm form(random, style);
   FormOracle oracle(style.decimal_separator, form.Text1[0].Text());
@@ -88,12 +88,11 @@ std::string SoakRun(std::uint64_t seed, std::int64_t length) {
 }
 
 TEST(ModelSoak, RandomUserActionsAgreeWithTheOracleAfterEveryAction) {
-  const SoakSettings settings = SoakSettings::FromEnvironment(100'000);
+  const auto settings = SoakSettings::FromEnvironment("DROBI_SOAK_ACTIONS", 100'000, 10'000);
   const auto start = std::chrono::steady_clock::now();
   int failed_runs = 0;
   for (std::int64_t run = 0; run < settings.Runs(); ++run) {
-    const std::string failure =
-        SoakRun(settings.first_seed + std::uint64_t(run), settings.LengthOf(run));
+    const std::string failure = SoakRun(settings.SeedOf(run), settings.LengthOf(run));
     if (failure.empty()) continue;
     if (++failed_runs <= 5) ADD_FAILURE() << failure;
   }
@@ -101,8 +100,7 @@ TEST(ModelSoak, RandomUserActionsAgreeWithTheOracleAfterEveryAction) {
   std::printf("model soak: %lld actions, seeds %llu..%llu, %d failed runs, %.1f s\n",
               static_cast<long long>(settings.actions),
               static_cast<unsigned long long>(settings.first_seed),
-              static_cast<unsigned long long>(settings.first_seed + settings.Runs() - 1),
-              failed_runs, seconds.count());
+              static_cast<unsigned long long>(settings.LastSeed()), failed_runs, seconds.count());
   EXPECT_EQ(failed_runs, 0);
 }
 

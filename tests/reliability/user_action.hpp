@@ -8,7 +8,7 @@ namespace drobi::testing {
 
 // What a user can do to the window, in the form's own terms.
 struct UserAction {
-  enum class Kind { kClick, kKey, kClear, kGreenSquare, kType };
+  enum class Kind { kClick, kDoubleClick, kKey, kClear, kGreenSquare, kType };
   enum class Key { kUp, kDown, kPageUp, kPageDown, kHome, kEnd };
 
   static constexpr int kDylgo = 6;  // lists 0..5 are Spis(0..5)
@@ -27,13 +27,12 @@ inline ListBox& ListOf(MainForm& form, int list) {
 }
 
 // Where a key moves the selection of a list with `count` rows; -1 when there is nowhere to go.
-// From no selection every key but End goes to the first row.
+// From no selection every key goes to the first row, as in Qt's lists.
 inline int KeyTarget(UserAction::Key key, int index, int count) {
   if (count == 0) return -1;
   const int last = count - 1;
   const auto clamp = [last](int row) { return row < 0 ? 0 : (row > last ? last : row); };
-  if (key == UserAction::Key::kEnd) return last;
-  if (index < 0 || key == UserAction::Key::kHome) return 0;
+  if (index < 0) return 0;
   switch (key) {
     case UserAction::Key::kUp:
       return clamp(index - 1);
@@ -43,9 +42,12 @@ inline int KeyTarget(UserAction::Key key, int index, int count) {
       return clamp(index - UserAction::kPage);
     case UserAction::Key::kPageDown:
       return clamp(index + UserAction::kPage);
-    default:
-      return index;
+    case UserAction::Key::kHome:
+      return 0;
+    case UserAction::Key::kEnd:
+      return last;
   }
+  return index;
 }
 
 // The text after typing `typed` at its end; an empty `typed` is a backspace, which takes off the
@@ -67,6 +69,8 @@ inline std::string Describe(const UserAction& action) {
   switch (action.kind) {
     case UserAction::Kind::kClick:
       return "click on row " + std::to_string(action.row) + " of " + list_name(action.list);
+    case UserAction::Kind::kDoubleClick:
+      return "double click on row " + std::to_string(action.row) + " of " + list_name(action.list);
     case UserAction::Kind::kKey:
       return std::string(kKeys[static_cast<int>(action.key)]) + " in " + list_name(action.list);
     case UserAction::Kind::kClear:
@@ -80,11 +84,15 @@ inline std::string Describe(const UserAction& action) {
   return "?";
 }
 
-// Does to the form what the user does to the window. A keyboard move onto the row that is
-// selected already goes nowhere, so it raises nothing.
+// Does to the form what the user does to the window. Each press of a double click is a click;
+// a keyboard move onto the row that is selected already goes nowhere, so it raises nothing.
 inline void Perform(MainForm& form, const UserAction& action) {
   switch (action.kind) {
     case UserAction::Kind::kClick:
+      ListOf(form, action.list).UserClick(action.row);
+      return;
+    case UserAction::Kind::kDoubleClick:
+      ListOf(form, action.list).UserClick(action.row);
       ListOf(form, action.list).UserClick(action.row);
       return;
     case UserAction::Kind::kKey: {
