@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+namespace drobi {
+
+// A label that reports a click: a left press and release both on the label, as a button does.
+class ClickLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
+};
+
+}  // namespace drobi

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace drobi {
+
+// What the user is told about an error that escaped a handler.
+struct ErrorReport {
+  int number = 0;  // the run-time error's number; 0 when the error carries none
+  std::string text;
+};
+
+// The border between Qt's event loop and the form's handlers. The handlers catch nothing, so
+// every slot that calls into the form runs its call through Run(): an exception is reported and
+// the program ends, instead of crossing Qt's event loop (which Qt does not allow). After a failure
+// no further call reaches the form, because its lists may be half written.
+class ErrorEdge {
+ public:
+  using Reporter = std::function<void(const ErrorReport&)>;
+  using Ending = std::function<void(int exit_status)>;
+
+  static constexpr int kExitStatus = 1;
+
+  ErrorEdge(Reporter reporter, Ending ending);
+
+  void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+  void SetEnding(Ending ending) { ending_ = std::move(ending); }
+
+  template <typename Action>
+  void Run(Action&& action) noexcept {
+    if (failed_) return;
+    try {
+      action();
+    } catch (...) {
+      Fail(std::current_exception());
+    }
+  }
+
+  bool Failed() const { return failed_; }
+
+ private:
+  void Fail(std::exception_ptr error) noexcept;
+
+  Reporter reporter_;
+  Ending ending_;
+  bool failed_ = false;
+};
+
+// Turns whatever was thrown into the number and text the user sees.
+ErrorReport DescribeError(std::exception_ptr error);
+
+// Leaves Qt's event loop with the given status; when no loop runs yet, the next one that starts
+// ends at once, so the program cannot go on after a failure either way.
+void EndEventLoop(int exit_status);
+
+}  // namespace drobi

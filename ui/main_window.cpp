@@ -1,0 +1,150 @@
+#include "ui/main_window.hpp"
+
+#include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdio>
+
+#include "ui/click_label.hpp"
+#include "ui/list_view.hpp"
+#include "ui/text_field.hpp"
+#include "ui/window_layout.hpp"
+
+namespace drobi {
+namespace {
+
+// &H00BBGGRR& as the form stores colours.
+QColor StoredColour(std::uint32_t stored) {
+  return QColor(static_cast<int>(stored & 0xFF), static_cast<int>((stored >> 8) & 0xFF),
+                static_cast<int>((stored >> 16) & 0xFF));
+}
+
+QRect PixelRect(const ControlLayout& control) {
+  return QRect(TwipsToPixels(control.left), TwipsToPixels(control.top),
+               TwipsToPixels(control.width), TwipsToPixels(control.height));
+}
+
+void FillBackground(QWidget& widget, std::uint32_t stored) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, StoredColour(stored));
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+// A flat raised button in its own colour, the same on every desktop style; a style's own button
+// would shade or ignore the colour.
+QString ButtonStyleSheet(std::uint32_t stored) {
+  const QColor face = StoredColour(stored);
+  return QStringLiteral(
+             "QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
+             "QPushButton:focus { border-color: %3; }"
+             "QPushButton:pressed { border-style: inset; }")
+      .arg(face.name(), face.lighter(150).name(), face.darker(160).name());
+}
+
+ListBox& ListOf(MainForm& form, int index) {
+  return index < 0 ? form.Dylgo : form.Spis[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainForm& form, QWidget* parent)
+    : QWidget(parent),
+      form_(form),
+      edge_([this](const ErrorReport& report) { ShowError(report); }, EndEventLoop) {
+  const WindowLayout& window = MainWindowLayout();
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QString::fromUtf8(window.caption));
+  setWindowIcon(QIcon(QStringLiteral(":/drobi.png")));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setFixedSize(TwipsToPixels(window.client_width), TwipsToPixels(window.client_height));
+  FillBackground(*this, window.back_colour);
+  QFont font(QString::fromUtf8(window.font_family), window.font_points);
+  font.setStyleHint(QFont::Serif);
+  setFont(font);
+  // A Windows list shows its selected row in the highlight colour also without focus; the three
+  // fraction lists must show the shared row together.
+  QPalette palette = this->palette();
+  for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+    palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+  }
+  setPalette(palette);
+
+  QWidget* previous_in_tab_order = nullptr;
+  for (const ControlLayout& control : MainWindowControls()) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+      case ControlKind::kList:
+        widget = new ListView(ListOf(form_, control.index), edge_, this);
+        break;
+      case ControlKind::kText:
+        widget = new TextField(form_.Text1[static_cast<std::size_t>(control.index)], edge_, this);
+        break;
+      case ControlKind::kButton: {
+        auto* button = new QPushButton(QString::fromStdString(form_.Command1.Caption()), this);
+        button->setStyleSheet(ButtonStyleSheet(control.back_colour));
+        connect(button, &QPushButton::clicked, this,
+                [this] { edge_.Run([this] { form_.Command1.Click(); }); });
+        widget = button;
+        break;
+      }
+      case ControlKind::kLabel: {
+        auto* label = new QLabel(QString::fromUtf8(control.caption), this);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(true);
+        widget = label;
+        break;
+      }
+      case ControlKind::kSpot: {
+        auto* spot = new ClickLabel(this);
+        connect(spot, &ClickLabel::clicked, this,
+                [this] { edge_.Run([this] { form_.Label1.Click(); }); });
+        widget = spot;
+        break;
+      }
+    }
+    widget->setObjectName(QString::fromUtf8(control.name));
+    widget->setGeometry(PixelRect(control));
+    if (control.hover != nullptr) widget->setToolTip(QString::fromUtf8(control.hover));
+    if (control.font_points != window.font_points) {
+      QFont own = widget->font();
+      own.setPointSize(control.font_points);
+      widget->setFont(own);
+    }
+    if (control.back_colour != kPlatformColour && control.kind != ControlKind::kButton) {
+      FillBackground(*widget, control.back_colour);
+    }
+    if (widget->focusPolicy() & Qt::TabFocus) {
+      if (previous_in_tab_order != nullptr) setTabOrder(previous_in_tab_order, widget);
+      previous_in_tab_order = widget;
+    }
+  }
+}
+
+void MainWindow::ShowError(const ErrorReport& report) {
+  const QString text = QString::fromStdString(report.text);
+  const QString message =
+      report.number != 0
+          ? QStringLiteral("Грешка при изпълнение %1:\n%2").arg(report.number).arg(text)
+          : QStringLiteral("Грешка при изпълнение:\n%1")
+                .arg(text.isEmpty() ? QStringLiteral("неизвестна грешка") : text);
+  std::fprintf(stderr, "drobi: %s\n", message.simplified().toLocal8Bit().constData());
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("drobi"), message, QMessageBox::Ok, this);
+  box.setInformativeText(QStringLiteral("Програмата ще бъде затворена."));
+  box.exec();
+}
+
+NumberStyle NumberStyleFromLocale(const QLocale& locale) {
+  NumberStyle style;
+  style.decimal_separator = locale.decimalPoint().toStdString();
+  style.group_separator = locale.groupSeparator().toStdString();
+  style.group_size = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? 0 : 3;
+  style.leading_zero = true;
+  style.negative_sign = locale.negativeSign().toStdString();
+  return style;
+}
+
+NumberStyle SystemNumberStyle() { return NumberStyleFromLocale(QLocale::system()); }
+
+}  // namespace drobi

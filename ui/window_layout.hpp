@@ -1,0 +1,50 @@
+#pragma once
+
+// The window as it is drawn before Form_Load runs: the one place that says where each control
+// sits, what it reads and how it looks. Places are in twips (1/1440 inch, 15 per pixel at 96 dpi)
+// and colours in the form's stored order &H00BBGGRR&, so that every row can be checked against
+// the form's own figures without converting by hand.
+
+#include <cstdint>
+#include <span>
+
+namespace drobi {
+
+enum class ControlKind {
+  kList,    // a ListBox of the form: Spis(index), or Dylgo for index -1
+  kText,    // Text1(index): multi-line with a vertical scroll bar
+  kLabel,   // a caption without behaviour (Etiket)
+  kButton,  // Command1, whose caption comes from the form
+  kSpot,    // Label1: no caption, reacts to a click
+};
+
+// Keeps the colour that the platform gives the widget.
+inline constexpr std::uint32_t kPlatformColour = 0xFFFFFFFF;
+
+struct ControlLayout {
+  const char* name;
+  ControlKind kind;
+  int index;
+  int left, top, width, height;  // twips
+  const char* caption;           // UTF-8; nullptr for none
+  const char* hover;             // UTF-8; nullptr for none
+  std::uint32_t back_colour;     // &H00BBGGRR&
+  int font_points;
+};
+
+struct WindowLayout {
+  int client_width, client_height;  // twips
+  std::uint32_t back_colour;
+  const char* font_family;
+  int font_points;
+  const char* caption;
+};
+
+const WindowLayout& MainWindowLayout();
+// In tab order: TabIndex 0 first. Later controls lie on top of earlier ones where they overlap.
+std::span<const ControlLayout> MainWindowControls();
+
+// Rounds to the nearest pixel: 1100 twips are 73 px.
+constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+
+}  // namespace drobi
