@@ -1,0 +1,117 @@
+// One list on its own: which mouse and key actions become clicks of the ListBox, and that the
+// view follows the ListBox's own changes without raising any.
+
+#include "ui/list_view.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "tests/gui/window_fixture.hpp"
+
+namespace drobi::gui_testing {
+namespace {
+
+class ListViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* row : {"10", "20", "30"}) list_.AddItem(row);
+    list_.SetClickHandler([this] { clicks_.push_back(list_.ListIndex()); });
+    view_ = std::make_unique<ListView>(list_, edge_, nullptr);
+    view_->setGeometry(0, 0, 80, 200);  // room below the last row
+    view_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+  }
+
+  QPoint RowCentre(int row) const {
+    return view_->visualRect(view_->model()->index(row, 0)).center();
+  }
+
+  ListBox list_;
+  std::vector<int> clicks_;  // the selected row at each click
+  ErrorEdge edge_{[](const ErrorReport& report) { ADD_FAILURE() << report.text; }, [](int) {}};
+  std::unique_ptr<ListView> view_;
+};
+
+struct MouseCase {
+  const char* name;
+  int selected_before;
+  int row;  // -1: below the last row
+  std::vector<int> clicks;
+};
+
+void PrintTo(const MouseCase& c, std::ostream* out) { *out << c.name; }
+
+class ListViewMouse : public ListViewTest, public ::testing::WithParamInterface<MouseCase> {};
+
+TEST_P(ListViewMouse, OneClickPerPressOnARow) {
+  const MouseCase& c = GetParam();
+  if (c.selected_before >= 0) list_.SetListIndex(c.selected_before);
+  clicks_.clear();
+  const QPoint at = c.row >= 0 ? RowCentre(c.row) : QPoint(10, 190);
+  QTest::mouseClick(view_->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(clicks_, c.clicks);
+  EXPECT_EQ(ShownSelection(view_.get()), list_.ListIndex());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ListViewMouse,
+                         ::testing::Values(MouseCase{"NewRow", -1, 1, {1}},
+                                           MouseCase{"OtherRow", 0, 2, {2}},
+                                           MouseCase{"SelectedRow", 1, 1, {1}},
+                                           MouseCase{"BelowLastRow", 1, -1, {}},
+                                           MouseCase{"BelowLastRowNothingSelected", -1, -1, {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ListViewTest, RightButtonSelectsNothing) {
+  QTest::mouseClick(view_->viewport(), Qt::RightButton, {}, RowCentre(1));
+  EXPECT_TRUE(clicks_.empty());
+  EXPECT_EQ(list_.ListIndex(), -1);
+}
+
+TEST_F(ListViewTest, DoubleClickIsTwoClicks) {
+  // A double click reaches a widget as press, release, double-click press and release; QTest's
+  // mouseDClick sends only the double-click press.
+  QTest::mouseClick(view_->viewport(), Qt::LeftButton, {}, RowCentre(2));
+  QTest::mouseDClick(view_->viewport(), Qt::LeftButton, {}, RowCentre(2));
+  EXPECT_EQ(clicks_, (std::vector<int>{2, 2}));
+}
+
+TEST_F(ListViewTest, DraggingOverRowsClicksEachNewRow) {
+  QTest::mousePress(view_->viewport(), Qt::LeftButton, {}, RowCentre(0));
+  QMouseEvent move(QEvent::MouseMove, RowCentre(2), view_->viewport()->mapToGlobal(RowCentre(2)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view_->viewport(), &move);
+  QTest::mouseRelease(view_->viewport(), Qt::LeftButton, {}, RowCentre(2));
+  EXPECT_EQ(clicks_, (std::vector<int>{0, 2}));
+}
+
+TEST_F(ListViewTest, FirstKeyDownSelectsTheFirstRow) {
+  view_->setFocus();
+  QTest::keyClick(view_.get(), Qt::Key_Down);
+  QTest::keyClick(view_.get(), Qt::Key_Down);
+  EXPECT_EQ(clicks_, (std::vector<int>{0, 1}));
+  EXPECT_EQ(ShownSelection(view_.get()), 1);
+}
+
+TEST_F(ListViewTest, TypingARowsFirstCharacterSelectsIt) {
+  view_->setFocus();
+  QTest::keyClicks(view_.get(), QStringLiteral("3"));
+  EXPECT_EQ(clicks_, (std::vector<int>{2}));
+}
+
+TEST_F(ListViewTest, FollowsTheListBoxWithoutClicking) {
+  list_.SetListIndex(2);
+  EXPECT_EQ(clicks_, (std::vector<int>{2}));  // the ListBox's own click, and no other
+  EXPECT_EQ(ShownSelection(view_.get()), 2);
+  list_.AddItem("40");
+  EXPECT_EQ(ShownRows(view_.get()), (std::vector<std::string>{"10", "20", "30", "40"}));
+  EXPECT_EQ(ShownSelection(view_.get()), 2);
+  list_.Clear();
+  EXPECT_TRUE(ShownRows(view_.get()).empty());
+  EXPECT_EQ(ShownSelection(view_.get()), -1);
+  EXPECT_EQ(clicks_.size(), 1u);
+}
+
+}  // namespace
+}  // namespace drobi::gui_testing
