@@ -8,7 +8,8 @@ ListRows::ListRows(const ListBox& list, QObject* parent)
 int ListRows::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shown_; }
 
 QVariant ListRows::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= shown_) return {};
+  if (!index.isValid() || index.row() >= shown_) return {};
+  if (role != Qt::DisplayRole) return more_ ? more_(index.row(), role) : QVariant();
   return QString::fromStdString(list_.Rows()[static_cast<std::size_t>(index.row())]);
 }
 

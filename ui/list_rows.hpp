@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <functional>
+#include <utility>
 
 #include "ui/model/list_box.hpp"
 
@@ -20,12 +22,18 @@ class ListRows : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+  // What a row shows besides its text (hover text, tint, accessible text), asked for by row and
+  // role; the text itself always comes from the ListBox.
+  using MoreRoles = std::function<QVariant(int row, int role)>;
+  void SetMoreRoles(MoreRoles more) { more_ = std::move(more); }
+
   void RowAppended(int row);
   void Reset();
 
  private:
   const ListBox& list_;
   int shown_ = 0;
+  MoreRoles more_;
 };
 
 }  // namespace drobi

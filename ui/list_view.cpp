@@ -3,6 +3,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <utility>
 
 #include "ui/list_rows.hpp"
 
@@ -62,6 +63,11 @@ void ListView::keyPressEvent(QKeyEvent* event) {
   } else if (row != list_.ListIndex()) {
     ShowIndex(list_.ListIndex());
   }
+}
+
+void ListView::SetMoreRoles(std::function<QVariant(int row, int role)> more) {
+  rows_->SetMoreRoles(std::move(more));
+  viewport()->update();
 }
 
 void ListView::RowAdded(int row, const std::string&) { rows_->RowAppended(row); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListView>
+#include <functional>
 
 #include "ui/error_edge.hpp"
 #include "ui/model/list_box.hpp"
@@ -24,6 +25,9 @@ class ListView : public QListView, private ListBoxObserver {
   ~ListView() override;
   ListView(const ListView&) = delete;
   ListView& operator=(const ListView&) = delete;
+
+  // Roles a row shows besides its text; see ListRows::SetMoreRoles.
+  void SetMoreRoles(std::function<QVariant(int row, int role)> more);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "ui/accessible_names.hpp"
 #include "ui/click_label.hpp"
 #include "ui/list_view.hpp"
+#include "ui/long_number_marks.hpp"
 #include "ui/text_field.hpp"
 #include "ui/window_layout.hpp"
 
@@ -120,6 +122,8 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
       previous_in_tab_order = widget;
     }
   }
+  MarkLongNumber(*findChild<ListView*>(QStringLiteral("Dylgo")), form_);
+  NameControlsForAccessibility(*this);
 }
 
 void MainWindow::ShowError(const ErrorReport& report) {
