@@ -4,7 +4,9 @@
 #include <QColor>
 #include <QFont>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "core/number_text.hpp"
 #include "ui/list_view.hpp"
