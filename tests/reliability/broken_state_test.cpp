@@ -1,0 +1,63 @@
+// A broken state that only a fault could bring about ends the real program in an orderly way:
+// the user is told the error's number and text, and the program exits with status 1.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QString>
+#include <string>
+
+namespace drobi {
+namespace {
+
+struct Broken {
+  const char* scenario;
+  const char* number;  // the run-time error the message box must name, and its text
+  const char* text;
+};
+
+void PrintTo(const Broken& broken, std::ostream* out) { *out << broken.scenario; }
+
+class BrokenState : public ::testing::TestWithParam<Broken> {};
+
+TEST_P(BrokenState, IsReportedAndEndsTheProgramWithStatusOne) {
+  QProcess program;
+  program.start(QStringLiteral(DROBI_BROKEN_STATE_PROGRAM),
+                {QString::fromUtf8(GetParam().scenario)});
+  ASSERT_TRUE(program.waitForStarted(10'000));
+  const bool ended = program.waitForFinished(60'000);
+  if (!ended) program.kill();
+  const std::string out = program.readAllStandardOutput().toStdString();
+  const std::string err = program.readAllStandardError().toStdString();
+  SCOPED_TRACE("standard output:\n" + out + "standard error:\n" + err);
+
+  ASSERT_TRUE(ended) << "the program hangs";
+  ASSERT_EQ(program.exitStatus(), QProcess::NormalExit) << "the program crashed";
+  EXPECT_EQ(program.exitCode(), 1);
+  const std::size_t box = out.find("message box: ");
+  ASSERT_NE(box, std::string::npos) << "the user was not told";
+  const std::string told = out.substr(box, out.find('\n', box) - box);
+  EXPECT_NE(told.find(GetParam().number), std::string::npos) << told;
+  EXPECT_NE(told.find(GetParam().text), std::string::npos) << told;
+  EXPECT_NE(out.find("event loop ended with 1"), std::string::npos);
+  // Qt writes this when an exception leaves an event handler, and then aborts.
+  EXPECT_EQ(err.find("Qt has caught an exception"), std::string::npos);
+  // One report only: after the first failure no action reaches the form.
+  EXPECT_EQ(out.find("message box: "), out.rfind("message box: "));
+}
+
+// The remainder by an interval of 0, and the division by an empty divisor text.
+INSTANTIATE_TEST_SUITE_P(Scenarios, BrokenState,
+                         ::testing::Values(Broken{"no-interval", " 11", "Division by zero"},
+                                           Broken{"lost-interval", " 11", "Division by zero"},
+                                           Broken{"no-row", " 11", "Division by zero"}),
+                         [](const auto& info) {
+                           std::string name;
+                           for (const char* c = info.param.scenario; *c != '\0'; ++c) {
+                             if (*c != '-') name += *c;
+                           }
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace drobi

@@ -1,0 +1,83 @@
+// Random mouse clicks and key presses on the real window: after each one the form must hold what
+// the oracle says, and the widgets must show exactly what the form holds.
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/reliability/action_stream.hpp"
+#include "tests/reliability/form_oracle.hpp"
+#include "tests/reliability/recording_random.hpp"
+#include "tests/reliability/soak_run.hpp"
+#include "tests/reliability/soak_settings.hpp"
+#include "tests/reliability/window_driver.hpp"
+#include "ui/main_form.hpp"
+#include "ui/main_window.hpp"
+
+namespace drobi {
+namespace {
+
+using testing::ActionStream;
+using testing::FormOracle;
+using testing::RecordingRandom;
+using testing::SoakSettings;
+using testing::SoakStyle;
+using testing::UserAction;
+using testing::WindowDriver;
+
+std::string WidgetSoakRun(std::uint64_t seed, std::int64_t length) {
+  RecordingRandom random(seed * 0x9E3779B97F4A7C15ull);
+  // A page key moves by as many rows as the list shows, which depends on the fonts.
+  ActionStream actions(seed, /*page_keys=*/false);
+  const NumberStyle style = SoakStyle(seed);
+  MainForm form(random, style);
+  FormOracle oracle(style.decimal_separator, form.Text1[0].Text());
+  MainWindow window(form);
+  std::vector<std::string> errors;
+  window.SetErrorReporter([&errors](const ErrorReport& report) {
+    errors.push_back("error " + std::to_string(report.number) + " «" + report.text +
+                     "» reached the window");
+  });
+  window.SetErrorEnding([](int) {});
+  WindowDriver driver(window);
+
+  const auto load = [&] {
+    window.Guarded([&form] { form.Form_Load(); });
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) throw std::runtime_error("no window on screen");
+  };
+  const auto more_differences = [&] {
+    std::vector<std::string> found = driver.Differences(form);
+    found.insert(found.end(), errors.begin(), errors.end());
+    errors.clear();
+    return found;
+  };
+  return testing::RunAndCheck(
+      seed, length, form, random, actions, oracle, load,
+      [&driver](const UserAction& action) { driver.Perform(action); }, more_differences);
+}
+
+TEST(WidgetSoak, RandomClicksAndKeysLeaveTheWidgetsShowingTheForm) {
+  const auto settings = SoakSettings::FromEnvironment("DROBI_WIDGET_SOAK_ACTIONS", 5'000, 1'000);
+  const auto start = std::chrono::steady_clock::now();
+  int failed_runs = 0;
+  for (std::int64_t run = 0; run < settings.Runs(); ++run) {
+    const std::string failure = WidgetSoakRun(settings.SeedOf(run), settings.LengthOf(run));
+    if (failure.empty()) continue;
+    if (++failed_runs <= 5) ADD_FAILURE() << failure;
+  }
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  std::printf("widget soak: %lld actions, seeds %llu..%llu, %d failed runs, %.1f s\n",
+              static_cast<long long>(settings.actions),
+              static_cast<unsigned long long>(settings.first_seed),
+              static_cast<unsigned long long>(settings.LastSeed()), failed_runs, seconds.count());
+  EXPECT_EQ(failed_runs, 0);
+}
+
+}  // namespace
+}  // namespace drobi
