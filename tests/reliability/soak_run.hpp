@@ -1,6 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
@@ -10,6 +14,7 @@
 #include "tests/reliability/action_stream.hpp"
 #include "tests/reliability/form_oracle.hpp"
 #include "tests/reliability/recording_random.hpp"
+#include "tests/reliability/soak_settings.hpp"
 #include "tests/reliability/user_action.hpp"
 #include "ui/main_form.hpp"
 
@@ -69,6 +74,25 @@ std::string RunAndCheck(std::uint64_t seed, std::int64_t length, MainForm& form,
     }
   }
   return {};
+}
+
+// Runs every run of the settings with `run(seed, length)`, which returns a failure or "", fails
+// the test with the first few failures, and prints what was run and how long it took.
+template <typename Run>
+void ExpectEveryRunPasses(const char* name, const SoakSettings& settings, Run run) {
+  const auto start = std::chrono::steady_clock::now();
+  int failed_runs = 0;
+  for (std::int64_t i = 0; i < settings.Runs(); ++i) {
+    const std::string failure = run(settings.SeedOf(i), settings.LengthOf(i));
+    if (failure.empty()) continue;
+    if (++failed_runs <= 5) ADD_FAILURE() << failure;
+  }
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  std::printf("%s: %lld actions, seeds %llu..%llu, %d failed runs, %.1f s\n", name,
+              static_cast<long long>(settings.actions),
+              static_cast<unsigned long long>(settings.first_seed),
+              static_cast<unsigned long long>(settings.LastSeed()), failed_runs, seconds.count());
+  EXPECT_EQ(failed_runs, 0);
 }
 
 }  // namespace drobi::testing
