@@ -49,6 +49,9 @@ int main(int argc, char* argv[]) {
   std::optional<drobi::PlatformStartGuard> platform_guard(std::in_place);
   QApplication app(argc, argv);
   platform_guard.reset();
+  // Qt's own texts (tool tips, the error box) and the empty documents of new text fields use the
+  // application font; making it the window's keeps a second font from being loaded at start-up.
+  QApplication::setFont(drobi::MainWindowFont());
 
   QTranslator qt_texts;
   drobi::InstallQtTexts(app, qt_texts);

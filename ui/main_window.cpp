@@ -1,7 +1,9 @@
 #include "ui/main_window.hpp"
 
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <cstdio>
 
@@ -57,14 +59,15 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
   const WindowLayout& window = MainWindowLayout();
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QString::fromUtf8(window.caption));
-  setWindowIcon(QIcon(QStringLiteral(":/drobi.png")));
+  // Naming the icon's format spares Qt loading every image plugin to guess it.
+  QImageReader icon(QStringLiteral(":/drobi.png"), "png");
+  icon.setAutoDetectImageFormat(false);
+  setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(TwipsToPixels(window.client_width), TwipsToPixels(window.client_height));
   FillBackground(*this, window.back_colour);
-  QFont font(QString::fromUtf8(window.font_family), window.font_points);
-  font.setStyleHint(QFont::Serif);
-  setFont(font);
+  setFont(MainWindowFont());
   // A Windows list shows its selected row in the highlight colour also without focus; the three
   // fraction lists must show the shared row together.
   QPalette palette = this->palette();
@@ -147,6 +150,13 @@ NumberStyle NumberStyleFromLocale(const QLocale& locale) {
   style.leading_zero = true;
   style.negative_sign = locale.negativeSign().toStdString();
   return style;
+}
+
+QFont MainWindowFont() {
+  const WindowLayout& window = MainWindowLayout();
+  QFont font(QString::fromUtf8(window.font_family), window.font_points);
+  font.setStyleHint(QFont::Serif);
+  return font;
 }
 
 NumberStyle SystemNumberStyle() { return NumberStyleFromLocale(QLocale::system()); }

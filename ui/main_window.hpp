@@ -9,6 +9,7 @@
 // already shows the form's state, with no event loop run in between. The window never calls a
 // handler on its own and keeps no state that a handler reads.
 
+#include <QFont>
 #include <QLocale>
 #include <QWidget>
 #include <utility>
@@ -44,6 +45,9 @@ class MainWindow : public QWidget {
   MainForm& form_;
   ErrorEdge edge_;
 };
+
+// The font of the window and of every control in it that the layout gives no size of its own.
+QFont MainWindowFont();
 
 // The regional number settings of a Qt locale, for the decimal column.
 NumberStyle NumberStyleFromLocale(const QLocale& locale);
