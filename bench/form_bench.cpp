@@ -40,7 +40,7 @@ void Form_Load(benchmark::State& state) {
     benchmark::DoNotOptimize(form->Dylgo.ListCount());
   }
 }
-BENCHMARK(Form_Load);
+BENCHMARK(Form_Load)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // What the window does before it is shown: the controls with their preset rows and description,
 // then Form_Load.
@@ -52,7 +52,7 @@ void NewFormAndLoad(benchmark::State& state) {
     benchmark::DoNotOptimize(form.Dylgo.ListCount());
   }
 }
-BENCHMARK(NewFormAndLoad);
+BENCHMARK(NewFormAndLoad)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // A click on another fraction row: the nested handlers of the three lists each run ShowLongNumber.
 void ClickFractionRow90(benchmark::State& state) {
@@ -69,7 +69,9 @@ BENCHMARK(ClickFractionRow90)
     ->ArgName("list")
     ->Arg(kNumerators)
     ->Arg(kDenominators)
-    ->Arg(kQuotients);
+    ->Arg(kQuotients)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // A click on the interval list: a new table, its quotients and the long number of row 0.
 void ClickInterval90(benchmark::State& state) {
@@ -81,7 +83,7 @@ void ClickInterval90(benchmark::State& state) {
     benchmark::DoNotOptimize(form->Dylgo.ListCount());
   }
 }
-BENCHMARK(ClickInterval90);
+BENCHMARK(ClickInterval90)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace drobi

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   fonts-liberation2
   xvfb xauth
-  hyperfine valgrind time
+  hyperfine valgrind time jq
 )
 
 missing=()

@@ -1,0 +1,94 @@
+// The same clicks as form_bench.cpp, made with the mouse on the real widgets of the window on the
+// offscreen platform, and timed until the window has repainted what changed.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QListView>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/lists.hpp"
+#include "core/random_source.hpp"
+#include "ui/main_form.hpp"
+#include "ui/main_window.hpp"
+
+namespace drobi {
+namespace {
+
+constexpr int kNinetyDigits = 8;  // row of "90" in Spis(5)
+
+// The program's window in its opening state with the long number at 90 digits. Counts the paint
+// events of its widgets, so that a benchmark can show that its clicks were drawn.
+class OpenWindow : public QObject {
+ public:
+  OpenWindow() {
+    window_.SetErrorReporter([](const ErrorReport& report) {
+      std::fprintf(stderr, "error %d: %s\n", report.number, report.text.c_str());
+    });
+    window_.SetErrorEnding([](int status) { std::exit(status); });
+    window_.Guarded([this] { form_.Form_Load(); });
+    window_.Guarded([this] { form_.Spis[kLongDigits].UserClick(kNinetyDigits); });
+    window_.show();
+    if (!QTest::qWaitForWindowExposed(&window_)) std::exit(1);
+    QApplication::processEvents();
+    qApp->installEventFilter(this);
+  }
+  ~OpenWindow() override { qApp->removeEventFilter(this); }
+  OpenWindow(const OpenWindow&) = delete;
+  OpenWindow& operator=(const OpenWindow&) = delete;
+
+  // A press and release on row `row` of the list, then everything the window does about it,
+  // its repaint included.
+  void Click(const char* list, int row) {
+    auto* view = window_.findChild<QListView*>(QString::fromUtf8(list));
+    if (view == nullptr) std::exit(1);
+    const QPoint centre = view->visualRect(view->model()->index(row, 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    QApplication::processEvents();
+  }
+
+  long long Paints() const { return paints_; }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints_;
+    return false;
+  }
+
+ private:
+  ClockRandomSource random_;
+  MainForm form_{random_, SystemNumberStyle()};
+  MainWindow window_{form_};
+  long long paints_ = 0;
+};
+
+// Rows 0 and 1 are in view in every list, so the user can click them without scrolling.
+void RunClicks(benchmark::State& state, const char* list) {
+  OpenWindow window;
+  int row = 0;
+  for (auto _ : state) {
+    row = 1 - row;
+    window.Click(list, row);
+  }
+  state.counters["paints/click"] =
+      static_cast<double>(window.Paints()) / static_cast<double>(state.iterations());
+}
+
+void WindowClickFractionRow90(benchmark::State& state) {
+  static constexpr const char* kLists[] = {"Spis(0)", "Spis(1)", "Spis(2)"};
+  RunClicks(state, kLists[state.range(0)]);
+}
+BENCHMARK(WindowClickFractionRow90)
+    ->ArgName("list")
+    ->Arg(kNumerators)
+    ->Arg(kDenominators)
+    ->Arg(kQuotients)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void WindowClickInterval90(benchmark::State& state) { RunClicks(state, "Spis(3)"); }
+BENCHMARK(WindowClickInterval90)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace drobi
