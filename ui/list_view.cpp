@@ -72,7 +72,12 @@ void ListView::SetMoreRoles(std::function<QVariant(int row, int role)> more) {
 
 void ListView::RowAdded(int row, const std::string&) { rows_->RowAppended(row); }
 
-void ListView::Cleared() { rows_->Reset(); }
+void ListView::Cleared() {
+  rows_->Reset();
+  // A list that is emptied starts again at its first row; the rows added next must not open at
+  // the old scroll position, which the view would otherwise keep until its next layout.
+  scrollToTop();
+}
 
 void ListView::IndexChanged(int index) { ShowIndex(index); }
 

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
+#include <string>
 
 #include "tests/gui/window_fixture.hpp"
 
@@ -111,6 +114,27 @@ TEST_F(ListViewTest, FollowsTheListBoxWithoutClicking) {
   EXPECT_TRUE(ShownRows(view_.get()).empty());
   EXPECT_EQ(ShownSelection(view_.get()), -1);
   EXPECT_EQ(clicks_.size(), 1u);
+}
+
+// A list that is emptied and refilled inside one handler shows its new rows from the top, like
+// a new list, whatever part of the old rows was scrolled into view.
+TEST(ListViewRefill, StartsFromTheTopAfterClear) {
+  ListBox list;
+  ErrorEdge edge{[](const ErrorReport& report) { ADD_FAILURE() << report.text; }, [](int) {}};
+  for (int i = 0; i < 91; ++i) list.AddItem(std::to_string(i % 10));
+  ListView view(list, edge, nullptr);
+  view.setGeometry(0, 0, 57, 80);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  view.scrollToBottom();
+  QApplication::processEvents();
+  ASSERT_GT(view.verticalScrollBar()->value(), 0);
+
+  list.Clear();
+  for (int i = 0; i < 91; ++i) list.AddItem(std::to_string((i + 3) % 10));
+  QApplication::processEvents();
+  EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+  EXPECT_EQ(view.indexAt(QPoint(5, 5)).row(), 0);
 }
 
 }  // namespace
