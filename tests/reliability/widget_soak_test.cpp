@@ -10,6 +10,7 @@
 
 #include "tests/reliability/action_stream.hpp"
 #include "tests/reliability/form_oracle.hpp"
+#include "tests/reliability/period_marks.hpp"
 #include "tests/reliability/recording_random.hpp"
 #include "tests/reliability/soak_run.hpp"
 #include "tests/reliability/soak_settings.hpp"
@@ -51,6 +52,9 @@ std::string WidgetSoakRun(std::uint64_t seed, std::int64_t length) {
   };
   const auto more_differences = [&] {
     std::vector<std::string> found = driver.Differences(form);
+    for (std::string& mark : testing::PeriodMarkDifferences(driver.DylgoModel(), form)) {
+      found.push_back(std::move(mark));
+    }
     found.insert(found.end(), errors.begin(), errors.end());
     errors.clear();
     return found;

@@ -45,6 +45,8 @@ class WindowDriver {
     }
   }
 
+  const QAbstractItemModel& DylgoModel() const { return *List(UserAction::kDylgo)->model(); }
+
   // Every way in which the widgets differ from the form's controls; empty when they agree.
   std::vector<std::string> Differences(const MainForm& form) const {
     std::vector<std::string> out;
