@@ -15,8 +15,8 @@ struct UserAction {
   static constexpr int kPage = 5;   // rows a page key moves by
 
   Kind kind = Kind::kClick;
-  int list = 0;  // kClick, kKey
-  int row = 0;   // kClick: the row, or ListCount for the blank below the last row
+  int list = 0;  // kClick, kDoubleClick, kKey
+  int row = 0;   // clicks: the row, or ListCount for the blank below the last row
   Key key = Key::kDown;
   int field = 0;     // kType: Text1(field)
   std::string text;  // kType: appended; empty for a backspace

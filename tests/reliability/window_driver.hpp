@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
