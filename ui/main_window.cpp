@@ -4,11 +4,11 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPushButton>
 #include <cstdio>
 
 #include "ui/accessible_names.hpp"
 #include "ui/click_label.hpp"
+#include "ui/flat_button.hpp"
 #include "ui/list_view.hpp"
 #include "ui/long_number_marks.hpp"
 #include "ui/text_field.hpp"
@@ -33,17 +33,6 @@ void FillBackground(QWidget& widget, std::uint32_t stored) {
   palette.setColor(QPalette::Window, StoredColour(stored));
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
-}
-
-// A flat raised button in its own colour, the same on every desktop style; a style's own button
-// would shade or ignore the colour.
-QString ButtonStyleSheet(std::uint32_t stored) {
-  const QColor face = StoredColour(stored);
-  return QStringLiteral(
-             "QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
-             "QPushButton:focus { border-color: %3; }"
-             "QPushButton:pressed { border-style: inset; }")
-      .arg(face.name(), face.lighter(150).name(), face.darker(160).name());
 }
 
 ListBox& ListOf(MainForm& form, int index) {
@@ -87,8 +76,8 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
         widget = new TextField(form_.Text1[static_cast<std::size_t>(control.index)], edge_, this);
         break;
       case ControlKind::kButton: {
-        auto* button = new QPushButton(QString::fromStdString(form_.Command1.Caption()), this);
-        button->setStyleSheet(ButtonStyleSheet(control.back_colour));
+        auto* button = new FlatButton(QString::fromStdString(form_.Command1.Caption()),
+                                      StoredColour(control.back_colour), this);
         connect(button, &QPushButton::clicked, this,
                 [this] { edge_.Run([this] { form_.Command1.Click(); }); });
         widget = button;
