@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +11,6 @@
 #include "core/random_source.hpp"
 #include "ui/main_form.hpp"
 #include "ui/main_window.hpp"
-#include "ui/qt_texts_on_demand.hpp"
 #include "ui/start_up.hpp"
 
 namespace {
@@ -53,7 +53,8 @@ int main(int argc, char* argv[]) {
   // application font; making it the window's keeps a second font from being loaded at start-up.
   QApplication::setFont(drobi::MainWindowFont());
 
-  drobi::QtTextsOnDemand qt_texts(app);
+  QTranslator qt_texts;
+  drobi::InstallQtTexts(app, qt_texts);
 
   drobi::ClockRandomSource random;
   drobi::MainForm form(random, drobi::SystemNumberStyle());
