@@ -2,7 +2,6 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QFont>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -72,7 +71,6 @@ QVariant LongNumberMarks::Data(int row, int role) const {
     case Qt::AccessibleDescriptionRole:
     case Qt::AccessibleTextRole:
     case Qt::BackgroundRole:
-    case Qt::FontRole:
     case kPeriodStartRole:
     case kPeriodTurnRole:
       break;
@@ -92,13 +90,6 @@ QVariant LongNumberMarks::Data(int row, int role) const {
       return AccessibleText(row, *d);
     case Qt::BackgroundRole:
       return turn > 0 ? QVariant(QBrush(kTints[(turn - 1) % 2])) : QVariant();
-    case Qt::FontRole: {
-      if (!starts_turn) return {};
-      // Only the weight is set, so the view's own font supplies everything else.
-      QFont bold;
-      bold.setBold(true);
-      return bold;
-    }
     case kPeriodStartRole:
       return starts_turn;
     case kPeriodTurnRole:

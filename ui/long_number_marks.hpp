@@ -22,9 +22,9 @@ class ListView;
 // unmarked with the list's plain hover text. The row texts and the selection are never touched.
 //
 // Marking: the digits of the pre-period stay plain; each turn of the period gets a light tint,
-// alternating between two tints from one turn to the next, and its first digit is bold and asks
-// for a separator line above it (kPeriodStartRole), so that colour is never the only signal. A
-// terminating fraction has no period and marks nothing.
+// alternating between two tints from one turn to the next, and its first digit asks for a
+// separator line above it (kPeriodStartRole), so that colour is never the only signal. The digits
+// all keep the list's own font. A terminating fraction has no period and marks nothing.
 class LongNumberMarks {
  public:
   // true on the first digit of each turn of the period.
@@ -34,7 +34,7 @@ class LongNumberMarks {
 
   LongNumberMarks(const SpisArray& spis, const ListBox& dylgo);
 
-  // The hover text, accessible text and description, tint, font and the roles above of a row of
+  // The hover text, accessible text and description, tint and the roles above of a row of
   // Dylgo; nothing for the row text, which the list serves itself.
   QVariant Data(int row, int role) const;
 
