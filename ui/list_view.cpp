@@ -6,12 +6,15 @@
 #include <utility>
 
 #include "ui/list_rows.hpp"
+#include "ui/row_painter.hpp"
 
 namespace drobi {
 
 ListView::ListView(ListBox& list, ErrorEdge& edge, QWidget* parent)
-    : QListView(parent), list_(list), edge_(edge), rows_(new ListRows(list, this)) {
+    : QListView(parent), list_(list), edge_(edge), rows_(new ListRows(list, this)),
+      painter_(new RowPainter(this)) {
   setModel(rows_);
+  setItemDelegate(painter_);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -67,6 +70,11 @@ void ListView::keyPressEvent(QKeyEvent* event) {
 
 void ListView::SetMoreRoles(std::function<QVariant(int row, int role)> more) {
   rows_->SetMoreRoles(std::move(more));
+  viewport()->update();
+}
+
+void ListView::SetSeparatorRole(int role) {
+  painter_->SetSeparatorRole(role);
   viewport()->update();
 }
 

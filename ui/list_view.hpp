@@ -9,6 +9,7 @@
 namespace drobi {
 
 class ListRows;
+class RowPainter;
 
 // A Qt list that shows a ListBox and hands the user's choices to it.
 //
@@ -28,6 +29,8 @@ class ListView : public QListView, private ListBoxObserver {
 
   // Roles a row shows besides its text; see ListRows::SetMoreRoles.
   void SetMoreRoles(std::function<QVariant(int row, int role)> more);
+  // The role of those that is true on a row to draw a thin line above; see RowPainter.
+  void SetSeparatorRole(int role);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -47,6 +50,7 @@ class ListView : public QListView, private ListBoxObserver {
   ListBox& list_;
   ErrorEdge& edge_;
   ListRows* rows_;
+  RowPainter* painter_;
 };
 
 }  // namespace drobi

@@ -9,7 +9,6 @@
 
 #include "core/number_text.hpp"
 #include "ui/list_view.hpp"
-#include "ui/period_separator.hpp"
 
 namespace drobi {
 namespace {
@@ -166,7 +165,7 @@ QString LongNumberMarks::AccessibleText(int row, const LongDivision& d) const {
 void MarkLongNumber(ListView& dylgo_view, const MainForm& form) {
   auto marks = std::make_shared<const LongNumberMarks>(form.Spis, form.Dylgo);
   dylgo_view.SetMoreRoles([marks](int row, int role) { return marks->Data(row, role); });
-  dylgo_view.setItemDelegate(new PeriodSeparator(LongNumberMarks::kPeriodStartRole, &dylgo_view));
+  dylgo_view.SetSeparatorRole(LongNumberMarks::kPeriodStartRole);
 }
 
 }  // namespace drobi
