@@ -4,13 +4,13 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QListView>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/lists.hpp"
 #include "core/random_source.hpp"
+#include "ui/list_view.hpp"
 #include "ui/main_form.hpp"
 #include "ui/main_window.hpp"
 
@@ -42,9 +42,9 @@ class OpenWindow : public QObject {
   // A press and release on row `row` of the list, then everything the window does about it,
   // its repaint included.
   void Click(const char* list, int row) {
-    auto* view = window_.findChild<QListView*>(QString::fromUtf8(list));
+    auto* view = window_.findChild<ListView*>(QString::fromUtf8(list));
     if (view == nullptr) std::exit(1);
-    const QPoint centre = view->visualRect(view->model()->index(row, 0)).center();
+    const QPoint centre = view->RowRect(row).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
     QApplication::processEvents();
   }

@@ -1,29 +1,13 @@
 #include "ui/row_painter.hpp"
 
 #include <QApplication>
-#include <QPainter>
-#include <QPen>
 #include <QTextLayout>
 
 namespace drobi {
+namespace {
 
-RowPainter::RowPainter(QObject* parent, int separator_role)
-    : QStyledItemDelegate(parent), separator_role_(separator_role) {}
-
-void RowPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                       const QModelIndex& index) const {
-  QStyleOptionViewItem row = option;
-  initStyleOption(&row, index);
-  if (!PaintPlainRow(painter, row)) QStyledItemDelegate::paint(painter, option, index);
-  if (separator_role_ < 0 || !index.data(separator_role_).toBool()) return;
-  painter->save();
-  // The text colour contrasts with the list's base by design, and so with any tint.
-  painter->setPen(QPen(option.palette.color(QPalette::Text), 1));
-  painter->drawLine(option.rect.topLeft(), option.rect.topRight());
-  painter->restore();
-}
-
-bool RowPainter::PaintPlainRow(QPainter* painter, const QStyleOptionViewItem& option) const {
+// false when the row is not one drawn here.
+bool PaintPlainRow(QPainter* painter, const QStyleOptionViewItem& option) {
   constexpr auto kOtherFeatures = QStyleOptionViewItem::WrapText |
                                   QStyleOptionViewItem::HasCheckIndicator |
                                   QStyleOptionViewItem::HasDecoration;
@@ -66,6 +50,15 @@ bool RowPainter::PaintPlainRow(QPainter* painter, const QStyleOptionViewItem& op
   layout.draw(painter, QPointF(text_rect.x(), top));
   painter->restore();
   return true;
+}
+
+}  // namespace
+
+void PaintRow(QPainter& painter, const QStyleOptionViewItem& option) {
+  if (PaintPlainRow(&painter, option)) return;
+  const QWidget* widget = option.widget;
+  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+  style->drawControl(QStyle::CE_ItemViewItem, &option, &painter, widget);
 }
 
 }  // namespace drobi

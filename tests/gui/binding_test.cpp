@@ -34,13 +34,13 @@ void ExpectShowsRow(QWidget& window, int row, int decimals, int digits) {
   const std::pair<const char*, const std::vector<std::string>*> lists[] = {
       {"Spis(0)", &numerators}, {"Spis(1)", &denominators}, {"Spis(2)", &quotients}};
   for (const auto& [name, rows] : lists) {
-    QListView* view = Find<QListView>(window, name);
+    ListView* view = Find<ListView>(window, name);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(ShownRows(view), *rows) << name;
     EXPECT_EQ(ShownSelection(view), row) << name;
   }
   const auto& [p, q] = kTable[static_cast<std::size_t>(row)];
-  EXPECT_EQ(ShownRows(Find<QListView>(window, "Dylgo")), ExactLongNumber(p, q, digits));
+  EXPECT_EQ(ShownRows(Find<ListView>(window, "Dylgo")), ExactLongNumber(p, q, digits));
 }
 
 TEST_F(WindowTest, FormLoadShowsTheSecondTableRowZeroAndItsLongNumber) {
@@ -85,7 +85,7 @@ TEST_F(WindowTest, ClickOnTheSelectedRowRaisesOneClick) {
 
 TEST_F(WindowTest, KeyboardMovesTheSelectionOneClickPerKey) {
   Load();
-  QListView* numerators = List("Spis(0)");
+  ListView* numerators = List("Spis(0)");
   numerators->setFocus();
   struct Move {
     Qt::Key key;

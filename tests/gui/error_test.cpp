@@ -64,9 +64,8 @@ class FailingHandler : public ::testing::Test {
 
   // A click on interval "50" generates a new table, whose first draw fails.
   void ClickInterval() {
-    auto* view = Find<QListView>(window_, "Spis(3)");
-    const QModelIndex row = view->model()->index(2, 0);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(row).center());
+    auto* view = Find<ListView>(window_, "Spis(3)");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->RowRect(2).center());
   }
 
   std::vector<std::string> trace_;

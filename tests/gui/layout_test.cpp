@@ -113,7 +113,7 @@ TEST_F(WindowTest, ListsHoldTheirPresetsAndNothingIsSelectedBeforeLoad) {
       {"Dylgo", {}},
   };
   for (const auto& [name, rows] : lists) {
-    QListView* view = List(name);
+    ListView* view = List(name);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(ShownRows(view), rows) << name;
     EXPECT_EQ(ShownSelection(view), -1) << name;

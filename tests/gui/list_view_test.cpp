@@ -28,7 +28,7 @@ class ListViewTest : public ::testing::Test {
   }
 
   QPoint RowCentre(int row) const {
-    return view_->visualRect(view_->model()->index(row, 0)).center();
+    return view_->RowRect(row).center();
   }
 
   ListBox list_;
@@ -97,6 +97,31 @@ TEST_F(ListViewTest, FirstKeyDownSelectsTheFirstRow) {
   EXPECT_EQ(ShownSelection(view_.get()), 1);
 }
 
+// With no row selected, every moving key goes to the first row, as in Qt's lists; End too.
+struct KeyCase {
+  const char* name;
+  Qt::Key key;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
+
+class ListViewFirstKey : public ListViewTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ListViewFirstKey, SelectsTheFirstRow) {
+  view_->setFocus();
+  QTest::keyClick(view_.get(), GetParam().key);
+  EXPECT_EQ(clicks_, (std::vector<int>{0}));
+  EXPECT_EQ(ShownSelection(view_.get()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ListViewFirstKey,
+                         ::testing::Values(KeyCase{"Up", Qt::Key_Up}, KeyCase{"Down", Qt::Key_Down},
+                                           KeyCase{"PageUp", Qt::Key_PageUp},
+                                           KeyCase{"PageDown", Qt::Key_PageDown},
+                                           KeyCase{"Home", Qt::Key_Home},
+                                           KeyCase{"End", Qt::Key_End}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(ListViewTest, TypingARowsFirstCharacterSelectsIt) {
   view_->setFocus();
   QTest::keyClicks(view_.get(), QStringLiteral("3"));
@@ -126,7 +151,7 @@ TEST(ListViewRefill, StartsFromTheTopAfterClear) {
   view.setGeometry(0, 0, 57, 80);
   view.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-  view.scrollToBottom();
+  view.ScrollToRow(view.RowCount() - 1);
   QApplication::processEvents();
   ASSERT_GT(view.verticalScrollBar()->value(), 0);
 
@@ -134,7 +159,7 @@ TEST(ListViewRefill, StartsFromTheTopAfterClear) {
   for (int i = 0; i < 91; ++i) list.AddItem(std::to_string((i + 3) % 10));
   QApplication::processEvents();
   EXPECT_EQ(view.verticalScrollBar()->value(), 0);
-  EXPECT_EQ(view.indexAt(QPoint(5, 5)).row(), 0);
+  EXPECT_EQ(view.RowAt(QPoint(5, 5)), 0);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QAccessibleTableInterface>
 #include <QBrush>
 #include <QFont>
 #include <QHelpEvent>
@@ -49,14 +48,14 @@ class LongNumberMarksTest : public WindowTest {
     QApplication::processEvents();
   }
 
-  QVariant Role(int row, int role) { return List("Dylgo")->model()->index(row, 0).data(role); }
+  QVariant Role(int row, int role) { return List("Dylgo")->RowData(row, role); }
   std::string RoleText(int row, int role) { return Role(row, role).toString().toStdString(); }
 
   // One letter per row: '-' unmarked; 'A' and 'a' the first and further digits of an odd turn of
   // the period, 'B' and 'b' of an even one.
   std::string Marking() {
     std::string out;
-    for (int row = 0; row < List("Dylgo")->model()->rowCount(); ++row) {
+    for (int row = 0; row < List("Dylgo")->RowCount(); ++row) {
       const int turn = Role(row, LongNumberMarks::kPeriodTurnRole).toInt();
       const bool starts = Role(row, LongNumberMarks::kPeriodStartRole).toBool();
       out += turn == 0 ? '-' : static_cast<char>((turn % 2 == 1 ? 'a' : 'b') - (starts ? 32 : 0));
@@ -66,12 +65,12 @@ class LongNumberMarksTest : public WindowTest {
 
   // The rows and selections must be exactly those of the form, as if nothing were marked.
   void ExpectRowsAndSelectionsUnchanged(long long p, long long q, int digits) {
-    QListView* dylgo = List("Dylgo");
+    ListView* dylgo = List("Dylgo");
     EXPECT_EQ(ShownRows(dylgo), ExactLongNumber(p, q, digits));
     EXPECT_EQ(ShownRows(dylgo), form_->Dylgo.Rows());
     for (int i = 0; i < 6; ++i) {
       const std::string name = "Spis(" + std::to_string(i) + ")";
-      QListView* view = List(name.c_str());
+      ListView* view = List(name.c_str());
       EXPECT_EQ(ShownRows(view), form_->Spis[static_cast<std::size_t>(i)].Rows()) << name;
       EXPECT_EQ(ShownSelection(view), form_->Spis[static_cast<std::size_t>(i)].ListIndex()) << name;
     }
@@ -191,8 +190,8 @@ TEST_F(LongNumberMarksTest, EveryDigitRowStartsWithTheListsHoverText) {
 
 TEST_F(LongNumberMarksTest, HoveringARowShowsItsStep) {
   Show(0, 10);
-  QListView* dylgo = List("Dylgo");
-  const QPoint at = dylgo->visualRect(dylgo->model()->index(2, 0)).center();
+  ListView* dylgo = List("Dylgo");
+  const QPoint at = dylgo->RowRect(2).center();
   QHelpEvent hover(QEvent::ToolTip, at, dylgo->viewport()->mapToGlobal(at));
   QApplication::sendEvent(dylgo->viewport(), &hover);
   EXPECT_TRUE(QToolTip::isVisible());
@@ -205,24 +204,24 @@ TEST_F(LongNumberMarksTest, HoveringARowShowsItsStep) {
 // told apart without their tints.
 TEST_F(LongNumberMarksTest, SeparatorLineAboveEachTurn) {
   Show(1, 10);  // 1/6: rows 2 to 10 each start a turn
-  QListView* dylgo = List("Dylgo");
+  ListView* dylgo = List("Dylgo");
   const QImage image = dylgo->viewport()->grab().toImage();
   const QColor text = dylgo->palette().color(QPalette::Text);
   const auto line_above = [&](int row) {
-    const QRect rect = dylgo->visualRect(dylgo->model()->index(row, 0));
+    const QRect rect = dylgo->RowRect(row);
     return QColor(image.pixel(rect.right() - 2, rect.top())) == text;
   };
   EXPECT_FALSE(line_above(1));
   int seen = 0;
   for (int row = 2; row <= 10; ++row) {
-    if (dylgo->visualRect(dylgo->model()->index(row, 0)).bottom() >= image.height()) break;
+    if (dylgo->RowRect(row).bottom() >= image.height()) break;
     EXPECT_TRUE(line_above(row)) << row;
     ++seen;
   }
   EXPECT_GE(seen, 2);
   Show(0, 10);
   const QImage seventh = dylgo->viewport()->grab().toImage();
-  const QRect second = dylgo->visualRect(dylgo->model()->index(2, 0));
+  const QRect second = dylgo->RowRect(2);
   EXPECT_NE(QColor(seventh.pixel(second.right() - 2, second.top())), text);
 }
 
@@ -230,10 +229,14 @@ TEST_F(LongNumberMarksTest, RowsAnnounceTheirMarking) {
   Show(1, 10);
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List("Dylgo"));
   ASSERT_NE(list, nullptr);
-  ASSERT_NE(list->tableInterface(), nullptr);
+  // A screen reader sees a list whose items are the rows.
+  EXPECT_EQ(list->role(), QAccessible::List);
+  ASSERT_EQ(list->childCount(), List("Dylgo")->RowCount());
   const auto announced = [&](int row) {
-    QAccessibleInterface* cell = list->tableInterface()->cellAt(row, 0);
-    return cell != nullptr ? cell->text(QAccessible::Name).toStdString() : std::string();
+    QAccessibleInterface* item = list->child(row);
+    if (item == nullptr) return std::string();
+    EXPECT_EQ(item->role(), QAccessible::ListItem) << row;
+    return item->text(QAccessible::Name).toStdString();
   };
   EXPECT_EQ(announced(0), "0., цяла част");
   EXPECT_EQ(announced(1), "1, цифра 1");
@@ -253,6 +256,15 @@ TEST_F(LongNumberMarksTest, ClickingARowOfTheLongNumberSelectsItAsBefore) {
   EXPECT_EQ(form_->Dylgo.ListIndex(), 7);
   EXPECT_EQ(ShownSelection(List("Dylgo")), 7);
   EXPECT_EQ(ShownRows(List("Dylgo")), ExactLongNumber(1, 7, 10));
+  // A screen reader is told of the same one selected row.
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List("Dylgo"));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->childCount(), 11);
+  for (int row = 0; row < list->childCount(); ++row) {
+    QAccessibleInterface* item = list->child(row);
+    ASSERT_NE(item, nullptr) << row;
+    EXPECT_EQ(item->state().selected, row == 7) << row;
+  }
 }
 
 TEST_F(LongNumberMarksTest, ClearedListShowsNoMarks) {
@@ -261,7 +273,7 @@ TEST_F(LongNumberMarksTest, ClearedListShowsNoMarks) {
   EXPECT_FALSE(Role(1, Qt::BackgroundRole).isValid());
   EXPECT_FALSE(Role(1, Qt::ToolTipRole).isValid());
   QTest::mouseClick(Find<QWidget>(*window_, "Command1"), Qt::LeftButton);
-  EXPECT_EQ(List("Dylgo")->model()->rowCount(), 0);
+  EXPECT_EQ(List("Dylgo")->RowCount(), 0);
   random_->Script(DrawsFor(kMarkTable, 50));
   ClickRow("Spis(4)", 3);  // a new table; its first row is selected and shown
   EXPECT_TRUE(Role(0, Qt::ToolTipRole).isValid());

@@ -47,7 +47,7 @@ TEST(SystemLocaleProbe, DISABLED_PrintFirstQuotient) {
   MainForm form(random, SystemNumberStyle());
   MainWindow window(form);
   form.Form_Load();
-  std::cout << "first quotient: " << ShownRows(Find<QListView>(window, "Spis(2)")).front()
+  std::cout << "first quotient: " << ShownRows(Find<ListView>(window, "Spis(2)")).front()
             << std::endl;
 }
 

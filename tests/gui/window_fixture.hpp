@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <memory>
@@ -15,6 +13,7 @@
 #include <vector>
 
 #include "tests/support/scripted_random.hpp"
+#include "ui/list_view.hpp"
 #include "ui/main_form.hpp"
 #include "ui/main_window.hpp"
 
@@ -62,18 +61,15 @@ Widget* Find(QWidget& window, const char* name) {
   return widget;
 }
 
-inline std::vector<std::string> ShownRows(QAbstractItemView* view) {
+inline std::vector<std::string> ShownRows(const ListView* view) {
   std::vector<std::string> rows;
-  for (int i = 0; i < view->model()->rowCount(); ++i) {
-    rows.push_back(view->model()->index(i, 0).data().toString().toStdString());
+  for (int i = 0; i < view->RowCount(); ++i) {
+    rows.push_back(view->RowData(i).toString().toStdString());
   }
   return rows;
 }
 
-inline int ShownSelection(QAbstractItemView* view) {
-  const QModelIndexList selected = view->selectionModel()->selectedIndexes();
-  return selected.size() == 1 ? selected.front().row() : (selected.empty() ? -1 : -2);
-}
+inline int ShownSelection(const ListView* view) { return view->SelectedRow(); }
 
 // A window shown on the offscreen screen, over a form with a scripted random source. Errors
 // that reach the window's edge fail the test instead of opening a message box.
@@ -97,15 +93,14 @@ class WindowTest : public ::testing::Test {
     trace_.clear();
   }
 
-  QListView* List(const char* name) { return Find<QListView>(*window_, name); }
+  ListView* List(const char* name) { return Find<ListView>(*window_, name); }
   QPlainTextEdit* Text(const char* name) { return Find<QPlainTextEdit>(*window_, name); }
 
   void ClickRow(const char* list, int row) {
-    QListView* view = List(list);
+    ListView* view = List(list);
     ASSERT_NE(view, nullptr);
-    const QModelIndex index = view->model()->index(row, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    view->ScrollToRow(row);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->RowRect(row).center());
   }
 
   int Count(std::string_view name) const {

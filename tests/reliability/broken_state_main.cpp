@@ -10,7 +10,6 @@
 // The message box is answered with Enter as a user would; its text goes to standard output.
 
 #include <QApplication>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -21,16 +20,16 @@
 #include <vector>
 
 #include "core/random_source.hpp"
+#include "ui/list_view.hpp"
 #include "ui/main_form.hpp"
 #include "ui/main_window.hpp"
 
 namespace {
 
 void ClickRow(QWidget& window, const char* list, int row) {
-  auto* view = window.findChild<QListView*>(QString::fromUtf8(list));
-  const QModelIndex index = view->model()->index(row, 0);
-  view->scrollTo(index);
-  const QPoint at = view->viewport()->mapTo(&window, view->visualRect(index).center());
+  auto* view = window.findChild<drobi::ListView*>(QString::fromUtf8(list));
+  view->ScrollToRow(row);
+  const QPoint at = view->viewport()->mapTo(&window, view->RowRect(row).center());
   QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
 }
 
@@ -83,7 +82,7 @@ int main(int argc, char* argv[]) {
       ClickRow(window, "Spis(4)", 2);
     } else if (scenario == "lost-interval") {
       ClickButton(window, "Command1");
-      auto* digits = window.findChild<QListView*>(QStringLiteral("Spis(4)"));
+      auto* digits = window.findChild<drobi::ListView*>(QStringLiteral("Spis(4)"));
       digits->setFocus(Qt::TabFocusReason);
       QTest::keyClick(digits, Qt::Key_Down);
     } else {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QAbstractItemModel>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "ui/list_view.hpp"
 #include "ui/long_number_marks.hpp"
 #include "ui/main_form.hpp"
 
@@ -34,16 +34,15 @@ inline std::vector<int> ExpectedTurns(std::int64_t p, std::int64_t q, int n) {
 }
 
 // How the long-number list marks the period of the selected fraction, against ExpectedTurns.
-inline std::vector<std::string> PeriodMarkDifferences(const QAbstractItemModel& dylgo,
+inline std::vector<std::string> PeriodMarkDifferences(const ListView& dylgo,
                                                       const MainForm& form) {
   const int r = form.Spis[0].ListIndex();
   if (form.Dylgo.ListCount() == 0 || r < 0) return {};
   const auto turns = ExpectedTurns(std::stoll(form.Spis[0].List(r)),
                                    std::stoll(form.Spis[1].List(r)), form.Dylgo.ListCount() - 1);
-  for (int row = 0; row < dylgo.rowCount(); ++row) {
-    const QModelIndex index = dylgo.index(row, 0);
-    const int turn = index.data(LongNumberMarks::kPeriodTurnRole).toInt();
-    const bool starts = index.data(LongNumberMarks::kPeriodStartRole).toBool();
+  for (int row = 0; row < dylgo.RowCount(); ++row) {
+    const int turn = dylgo.RowData(row, LongNumberMarks::kPeriodTurnRole).toInt();
+    const bool starts = dylgo.RowData(row, LongNumberMarks::kPeriodStartRole).toBool();
     const int want = turns[static_cast<std::size_t>(row)];
     const bool want_start = want > 0 && (row == 1 || turns[std::size_t(row) - 1] != want);
     if (turn != want || starts != want_start) {

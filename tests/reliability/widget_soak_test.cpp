@@ -52,7 +52,7 @@ std::string WidgetSoakRun(std::uint64_t seed, std::int64_t length) {
   };
   const auto more_differences = [&] {
     std::vector<std::string> found = driver.Differences(form);
-    for (std::string& mark : testing::PeriodMarkDifferences(driver.DylgoModel(), form)) {
+    for (std::string& mark : testing::PeriodMarkDifferences(driver.Dylgo(), form)) {
       found.push_back(std::move(mark));
     }
     found.insert(found.end(), errors.begin(), errors.end());

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QAbstractItemView>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QWidget>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "tests/reliability/user_action.hpp"
+#include "ui/list_view.hpp"
 #include "ui/main_form.hpp"
 
 namespace drobi::testing {
@@ -29,7 +28,7 @@ class WindowDriver {
         ClickRow(action.list, action.row, action.kind == UserAction::Kind::kDoubleClick);
         return;
       case UserAction::Kind::kKey: {
-        QListView* view = List(action.list);
+        ListView* view = List(action.list);
         view->setFocus(Qt::TabFocusReason);
         QTest::keyClick(view, QtKey(action.key));
         return;
@@ -46,30 +45,27 @@ class WindowDriver {
     }
   }
 
-  const QAbstractItemModel& DylgoModel() const { return *List(UserAction::kDylgo)->model(); }
+  const ListView& Dylgo() const { return *List(UserAction::kDylgo); }
 
   // Every way in which the widgets differ from the form's controls; empty when they agree.
   std::vector<std::string> Differences(const MainForm& form) const {
     std::vector<std::string> out;
     for (int list = 0; list <= UserAction::kDylgo; ++list) {
       const ListBox& box = list == UserAction::kDylgo ? form.Dylgo : form.Spis[std::size_t(list)];
-      const QListView* view = List(list);
-      const QAbstractItemModel* model = view->model();
+      const ListView* view = List(list);
       std::vector<std::string> shown;
-      for (int row = 0; row < model->rowCount(); ++row) {
-        shown.push_back(model->index(row, 0).data().toString().toStdString());
+      for (int row = 0; row < view->RowCount(); ++row) {
+        shown.push_back(view->RowData(row).toString().toStdString());
       }
       const std::string name = view->objectName().toStdString();
       if (shown != box.Rows()) {
         out.push_back(name + " shows " + std::to_string(shown.size()) + " rows unlike the list's " +
                       std::to_string(box.ListCount()));
       }
-      const QModelIndexList selected = view->selectionModel()->selectedIndexes();
-      const int shown_index = selected.size() == 1 ? selected.front().row() : -1;
-      if (selected.size() > 1 || shown_index != box.ListIndex()) {
-        out.push_back(name + " shows row " + std::to_string(shown_index) + " selected (" +
-                      std::to_string(selected.size()) + " in all), the list row " +
-                      std::to_string(box.ListIndex()));
+      const int shown_index = view->SelectedRow();
+      if (shown_index != box.ListIndex()) {
+        out.push_back(name + " shows row " + std::to_string(shown_index) +
+                      " selected, the list row " + std::to_string(box.ListIndex()));
       }
     }
     for (std::size_t i = 0; i < 2; ++i) {
@@ -106,10 +102,10 @@ class WindowDriver {
     if (widget == nullptr) throw std::logic_error("the window has no " + name);
     return widget;
   }
-  QListView* List(int list) const {
-    auto* view = qobject_cast<QListView*>(Named(
+  ListView* List(int list) const {
+    auto* view = qobject_cast<ListView*>(Named(
         list == UserAction::kDylgo ? std::string("Dylgo") : "Spis(" + std::to_string(list) + ")"));
-    if (view == nullptr) throw std::logic_error("a list is not a QListView");
+    if (view == nullptr) throw std::logic_error("a list is not a ListView");
     return view;
   }
   QPlainTextEdit* Field(int field) const {
@@ -130,20 +126,18 @@ class WindowDriver {
   // A row is scrolled into view first, as the user would with the scroll bar. The blank below the
   // last row is clicked only where the rows leave one.
   void ClickRow(int list, int row, bool twice) {
-    QListView* view = List(list);
+    ListView* view = List(list);
     QWidget* viewport = view->viewport();
-    const int count = view->model()->rowCount();
+    const int count = view->RowCount();
     if (row < count) {
-      const QModelIndex index = view->model()->index(row, 0);
-      view->scrollTo(index);
-      Click(viewport, view->visualRect(index).center(), twice);
+      view->ScrollToRow(row);
+      Click(viewport, view->RowRect(row).center(), twice);
       return;
     }
     int below = 2;
     if (count > 0) {
-      const QModelIndex last = view->model()->index(count - 1, 0);
-      view->scrollTo(last);
-      below = view->visualRect(last).bottom() + 3;
+      view->ScrollToRow(count - 1);
+      below = view->RowRect(count - 1).bottom() + 3;
     }
     if (below < viewport->height() - 1)
       Click(viewport, QPoint(viewport->width() / 2, below), twice);
