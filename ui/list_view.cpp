@@ -81,6 +81,11 @@ int ListView::FullRowsInView() const { return viewport()->height() / RowHeight()
 
 void ListView::ScrollToRow(int row) {
   if (row < 0 || row >= shown_) return;
+  // Until the list is shown its viewport has no size of its own; the row comes into view then.
+  if (!isVisible()) {
+    scroll_pending_ = row;
+    return;
+  }
   if (range_pending_) UpdateScrollRange();
   const int top = TopRow();
   const int full = std::max(1, FullRowsInView());
@@ -143,6 +148,13 @@ void ListView::paintEvent(QPaintEvent* event) {
       painter.drawLine(option.rect.topLeft(), option.rect.topRight());
     }
   }
+}
+
+void ListView::showEvent(QShowEvent* event) {
+  QAbstractScrollArea::showEvent(event);
+  UpdateScrollRange();
+  const int row = std::exchange(scroll_pending_, -1);
+  if (row >= 0) ScrollToRow(row);
 }
 
 void ListView::resizeEvent(QResizeEvent* event) {
@@ -301,6 +313,7 @@ void ListView::Cleared() {
   shown_ = list_.ListCount();
   selected_ = list_.ListIndex();
   typed_.clear();
+  scroll_pending_ = -1;
   // An emptied list starts again at its first row: the rows added next open at the top.
   verticalScrollBar()->setValue(0);
   UpdateScrollRange();

@@ -57,6 +57,7 @@ class ListView : public QAbstractScrollArea, private ListBoxObserver {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool viewportEvent(QEvent* event) override;
@@ -85,6 +86,7 @@ class ListView : public QAbstractScrollArea, private ListBoxObserver {
   ErrorEdge& edge_;
   int shown_ = 0;         // rows the view has been told about
   bool range_pending_ = false;  // rows were added since the scroll bar last followed
+  int scroll_pending_ = -1;     // a row to bring into view once the list is shown
   int selected_ = -1;     // the highlighted row, as last told
   mutable int row_height_ = 0;  // worked out when first needed, again after a font change
   MoreRoles more_;

@@ -29,6 +29,7 @@ struct LookCase {
   bool focused;   // the list has the keyboard focus
   bool active;    // its window is the active one
   int scroll_to;  // a row brought into view after selecting; -1: none
+  bool early;     // selected before the window is shown, as at start-up
 };
 
 void PrintTo(const LookCase& c, std::ostream* out) { *out << c.name; }
@@ -59,13 +60,14 @@ class ListLook : public ::testing::TestWithParam<LookCase> {
     list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list.setGeometry(4, 4, c.width, 80);
     window.resize(c.width + 8, 88);
+    if (c.early) select();
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     if (c.active) {
       window.activateWindow();
       EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    select();
+    if (!c.early) select();
     if (c.focused) list.setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     return list.grab().toImage();
@@ -134,16 +136,18 @@ TEST_P(ListLook, SamePixelsAsQtsList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ListLook,
-    ::testing::Values(LookCase{"Plain", 13, 12, 73, -1, false, true, -1},
-                      LookCase{"Selected", 13, 12, 73, 2, false, true, -1},
-                      LookCase{"SelectedInactiveWindow", 13, 12, 73, 1, false, false, -1},
-                      LookCase{"Focused", 13, 12, 113, 3, true, true, -1},
-                      LookCase{"SelectedBelowTheView", 13, 12, 113, 9, false, true, -1},
-                      LookCase{"ScrolledToTheLastRow", 13, 12, 65, 12, true, true, 12},
-                      LookCase{"FewRowsNoScrollBar", 3, 12, 73, 0, false, true, -1},
-                      LookCase{"Empty", 0, 12, 73, -1, true, true, -1},
-                      LookCase{"Small", 13, 9, 65, 0, false, true, -1},
-                      LookCase{"SmallScrolled", 13, 9, 65, 11, true, true, -1}),
+    ::testing::Values(LookCase{"Plain", 13, 12, 73, -1, false, true, -1, false},
+                      LookCase{"Selected", 13, 12, 73, 2, false, true, -1, false},
+                      LookCase{"SelectedInactiveWindow", 13, 12, 73, 1, false, false, -1, false},
+                      LookCase{"Focused", 13, 12, 113, 3, true, true, -1, false},
+                      LookCase{"SelectedBelowTheView", 13, 12, 113, 9, false, true, -1, false},
+                      LookCase{"ScrolledToTheLastRow", 13, 12, 65, 12, true, true, 12, false},
+                      LookCase{"FewRowsNoScrollBar", 3, 12, 73, 0, false, true, -1, false},
+                      LookCase{"Empty", 0, 12, 73, -1, true, true, -1, false},
+                      LookCase{"Small", 13, 9, 65, 0, false, true, -1, false},
+                      LookCase{"SmallScrolled", 13, 9, 65, 11, true, true, -1, false},
+                      LookCase{"SelectedBeforeShown", 13, 12, 73, 4, false, true, -1, true},
+                      LookCase{"LastSelectedBeforeShown", 13, 9, 65, 12, false, true, -1, true}),
     [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
