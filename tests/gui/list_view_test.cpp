@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <memory>
 #include <string>
 
@@ -139,6 +142,63 @@ TEST_F(ListViewTest, FollowsTheListBoxWithoutClicking) {
   EXPECT_TRUE(ShownRows(view_.get()).empty());
   EXPECT_EQ(ShownSelection(view_.get()), -1);
   EXPECT_EQ(clicks_.size(), 1u);
+}
+
+// A long list: the wheel and the page keys move by whole rows, and only a key moves the selection.
+class LongListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 40; ++i) list_.AddItem(std::to_string(i));
+    list_.SetClickHandler([this] { clicks_.push_back(list_.ListIndex()); });
+    view_ = std::make_unique<ListView>(list_, edge_, nullptr);
+    view_->setToolTip(QStringLiteral("Числител"));
+    view_->setGeometry(0, 0, 80, 100);
+    view_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+  }
+
+  ListBox list_;
+  std::vector<int> clicks_;
+  ErrorEdge edge_{[](const ErrorReport& report) { ADD_FAILURE() << report.text; }, [](int) {}};
+  std::unique_ptr<ListView> view_;
+};
+
+TEST_F(LongListTest, WheelScrollsWholeRowsWithoutClicking) {
+  const int full_rows = view_->viewport()->height() / view_->RowHeight();
+  ASSERT_GE(full_rows, 2);
+  EXPECT_EQ(view_->verticalScrollBar()->maximum(), 40 - full_rows);
+  const QPoint at = view_->viewport()->rect().center();
+  QWheelEvent wheel(at, view_->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view_->viewport(), &wheel);
+  EXPECT_GT(view_->TopRow(), 0);
+  EXPECT_EQ(view_->RowRect(view_->TopRow()).top(), 0);  // a whole row at the top
+  EXPECT_TRUE(clicks_.empty());
+  EXPECT_EQ(list_.ListIndex(), -1);
+}
+
+TEST_F(LongListTest, PageDownMovesByTheRowsInViewAndKeepsTheRowInView) {
+  const int full_rows = view_->viewport()->height() / view_->RowHeight();
+  view_->setFocus();
+  QTest::keyClick(view_.get(), Qt::Key_Down);
+  QTest::keyClick(view_.get(), Qt::Key_PageDown);
+  QTest::keyClick(view_.get(), Qt::Key_PageDown);
+  EXPECT_EQ(clicks_, (std::vector<int>{0, full_rows, 2 * full_rows}));
+  const QRect selected = view_->RowRect(2 * full_rows);
+  EXPECT_TRUE(view_->viewport()->rect().contains(selected));
+  QTest::keyClick(view_.get(), Qt::Key_End);
+  EXPECT_EQ(list_.ListIndex(), 39);
+  EXPECT_TRUE(view_->viewport()->rect().contains(view_->RowRect(39)));
+  EXPECT_EQ(view_->verticalScrollBar()->value(), view_->verticalScrollBar()->maximum());
+}
+
+TEST_F(LongListTest, RowsWithoutAHoverTextOfTheirOwnShowTheLists) {
+  const QPoint at = view_->RowRect(1).center();
+  QHelpEvent hover(QEvent::ToolTip, at, view_->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(view_->viewport(), &hover);
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("Числител"));
+  QToolTip::hideText();
 }
 
 // A list that is emptied and refilled inside one handler shows its new rows from the top, like
