@@ -324,7 +324,8 @@ void ListView::IndexChanged(int index) {
   if (index == selected_) return;
   const int before = selected_;
   selected_ = index >= 0 && index < shown_ ? index : -1;
-  if (before >= 0) viewport()->update(RowRect(before));
+  // The row that was selected, or the first, which shows the focus frame while none is.
+  viewport()->update(RowRect(std::max(before, 0)));
   if (selected_ >= 0) {
     ScrollToRow(selected_);
     viewport()->update(RowRect(selected_));
