@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "ui/main_window.hpp"
+#include "ui/qt/main_window.hpp"
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "core/lists.hpp"
 #include "core/random_source.hpp"
+#include "ui/lists.hpp"
 #include "ui/main_form.hpp"
 
 namespace drobi {

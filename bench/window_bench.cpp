@@ -8,11 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/lists.hpp"
 #include "core/random_source.hpp"
-#include "ui/list_view.hpp"
+#include "tests/support/qt_lists.hpp"
+#include "ui/lists.hpp"
 #include "ui/main_form.hpp"
-#include "ui/main_window.hpp"
+#include "ui/qt/list_view.hpp"
+#include "ui/qt/main_window.hpp"
 
 namespace drobi {
 namespace {
@@ -44,7 +45,7 @@ class OpenWindow : public QObject {
   void Click(const char* list, int row) {
     auto* view = window_.findChild<ListView*>(QString::fromUtf8(list));
     if (view == nullptr) std::exit(1);
-    const QPoint centre = view->RowRect(row).center();
+    const QPoint centre = testing::RowRect(*view, row).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
     QApplication::processEvents();
   }

@@ -44,17 +44,25 @@ Cycle FindCycle(long long start, long long b) {
   return {lead, length, tortoise};
 }
 
-}  // namespace
+// |p| and |q|, once they are known to be fit for the division.
+struct Operands {
+  long long a;
+  long long b;
+};
 
-LongDivision DivideLong(long long p, long long q, int n) {
+Operands CheckOperands(long long p, long long q) {
   if (q == 0) throw RuntimeError(error::kDivisionByZero, "Division by zero");
   constexpr long long kLargest = std::numeric_limits<long long>::max() / 10;
   if (p == std::numeric_limits<long long>::min() || q < -kLargest || q > kLargest) {
     throw RuntimeError(error::kOverflow, "Overflow");
   }
-  const long long a = p < 0 ? -p : p;
-  const long long b = q < 0 ? -q : q;
+  return {p < 0 ? -p : p, q < 0 ? -q : q};
+}
 
+}  // namespace
+
+LongDivision DivideLong(long long p, long long q, int n) {
+  const auto [a, b] = CheckOperands(p, q);
   LongDivision result;
   result.whole = p / q;
   result.remainders.push_back(a % b);
@@ -63,13 +71,19 @@ LongDivision DivideLong(long long p, long long q, int n) {
     result.digits.push_back(static_cast<int>(scaled / b));
     result.remainders.push_back(scaled % b);
   }
+  return result;
+}
 
+Period FindPeriod(long long p, long long q) {
+  const auto [a, b] = CheckOperands(p, q);
   const Cycle cycle = FindCycle(a % b, b);
+  Period result;
   // The lead is the larger of the exponents of 2 and 5 in b, so below 64.
   result.pre_period = static_cast<int>(cycle.lead);
   if (cycle.remainder != 0) {
     result.period = cycle.length;
     result.repeat_step = cycle.lead + cycle.length;
+    result.repeated_remainder = cycle.remainder;
   }
   return result;
 }

@@ -1,17 +1,29 @@
 #pragma once
 
-#include <QVariant>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/lists.hpp"
 #include "core/long_division.hpp"
-#include "ui/main_form.hpp"
+#include "ui/lists.hpp"
 
 namespace drobi {
 
-class ListView;
+// How a row of the long number is marked beside its text.
+struct RowMark {
+  bool pre_period = false;   // a digit before the repeating part (or before the zeros that end
+                             // a terminating fraction)
+  int turn = 0;              // the turn of the period the digit belongs to, 1 for the first;
+                             // 0 outside the period
+  bool starts_turn = false;  // the first digit of a turn: a separator line goes above it
+  std::uint32_t tint = 0;    // &H00BBGGRR&, meaningful only inside the period (turn > 0)
+};
+
+// The two tints of alternate turns of the period, as stored colours &H00BBGGRR&: pale yellow and
+// pale blue stay apart also for the common kinds of colour blindness, and the selection's
+// highlight still stands out on both.
+inline constexpr std::uint32_t kPeriodTints[2] = {0x00AAEEFF, 0x00FFE4C4};
 
 // What the long-number list shows beside its row texts: where the digits start to repeat, and
 // for each row the division step that gave its digit.
@@ -19,44 +31,44 @@ class ListView;
 // The marks are worked out from the lists when a view asks, never stored with the rows: they hold
 // only while Dylgo shows exactly the long number of the fraction selected in Spis(0) and Spis(1),
 // and in any other state (no table, nothing selected, rows of another fraction) every row reads
-// unmarked with the list's plain hover text. The row texts and the selection are never touched.
+// unmarked, with no hover or accessible text of its own. The rows and the selection are never
+// touched.
 //
 // Marking: the digits of the pre-period stay plain; each turn of the period gets a light tint,
-// alternating between two tints from one turn to the next, and its first digit asks for a
-// separator line above it (kPeriodStartRole), so that colour is never the only signal. The digits
-// all keep the list's own font. A terminating fraction has no period and marks nothing.
+// alternating between the two tints from one turn to the next, and its first digit a separator
+// line above it, so that colour is never the only signal. A terminating fraction has no period
+// and marks no turn. Texts are UTF-8.
 class LongNumberMarks {
  public:
-  // true on the first digit of each turn of the period.
-  static constexpr int kPeriodStartRole = Qt::UserRole + 1;
-  // The turn of the period a row belongs to, 1 for the first; 0 outside the period.
-  static constexpr int kPeriodTurnRole = Qt::UserRole + 2;
-
   LongNumberMarks(const SpisArray& spis, const ListBox& dylgo);
 
-  // The hover text, accessible text and description, tint and the roles above of a row of
-  // Dylgo; nothing for the row text, which the list serves itself.
-  QVariant Data(int row, int role) const;
+  // Whether Dylgo holds the long number of the selected fraction, so that its rows are marked.
+  bool Marked() const { return Current() != nullptr; }
+  RowMark Mark(int row) const;
+  // The list's own hover text, a line break and the step that gave the row; empty for a row that
+  // is not marked, which shows the list's hover text alone.
+  std::string HoverText(int row) const;
+  // What a screen reader announces for the row: «6, цифра 3, начало на период 2»; empty for a
+  // row that is not marked, which is announced by its text.
+  std::string AccessibleText(int row) const;
 
  private:
+  // The division and period behind the rows of Dylgo, with the fraction they are for.
+  struct Division {
+    long long p = 0, q = 0;
+    LongDivision division;
+    Period period;
+    std::vector<std::string> rows;
+  };
+
   // The division behind the rows of Dylgo, or nothing when the rows are not the selected
   // fraction's long number.
-  const LongDivision* Current() const;
-  int Turn(int row, const LongDivision& d) const;
-  QString HoverText(int row, const LongDivision& d) const;
-  QString AccessibleText(int row, const LongDivision& d) const;
+  const Division* Current() const;
 
   const SpisArray& spis_;
   const ListBox& dylgo_;
-  // The last division worked out, with the fraction and count it was for and the rows it gives;
-  // views ask for every role of every row on each paint.
-  mutable long long p_ = 0, q_ = 0;
-  mutable int n_ = -1;
-  mutable std::optional<LongDivision> division_;
-  mutable std::vector<std::string> rows_;
+  // The last division worked out; views ask for the marks of every row on each paint.
+  mutable std::optional<Division> last_;
 };
-
-// Shows the marks of the form's long number in the view of Dylgo, which keeps them for its life.
-void MarkLongNumber(ListView& dylgo_view, const MainForm& form);
 
 }  // namespace drobi

@@ -1,9 +1,9 @@
 #include "ui/main_form.hpp"
 
-#include "core/decimal_column.hpp"
-#include "core/fraction_table.hpp"
-#include "core/long_number.hpp"
 #include "core/number_text.hpp"
+#include "ui/decimal_column.hpp"
+#include "ui/fraction_table.hpp"
+#include "ui/long_number.hpp"
 
 namespace drobi {
 namespace {
@@ -32,10 +32,7 @@ void MainForm::Form_Load() {
   random_.Randomize();
   Spis[kInterval].SetListIndex(1);       // "20"
   Spis[kDecimalDigits].SetListIndex(4);  // "4"
-  Trace("GenerateFractions");
-  GenerateFractions(Spis, Dylgo, random_);
-  Trace("ShowDecimals");
-  ShowDecimals(Spis, style_);
+  ShowTable(true);
   for (int i = kNumerators; i <= kQuotients; ++i) Spis[i].SetListIndex(0);
   Spis[kLongDigits].SetListIndex(3);  // "40"
 }
@@ -51,19 +48,11 @@ void MainForm::Spis_Click(int Index) {
       break;
     }
     case kInterval:
-      Trace("GenerateFractions");
-      GenerateFractions(Spis, Dylgo, random_);
-      Trace("ShowDecimals");
-      ShowDecimals(Spis, style_);
+      ShowTable(true);
       SelectRow(0);
       return;
     case kDecimalDigits:
-      if (Spis[kNumerators].ListCount() == 0) {
-        Trace("GenerateFractions");
-        GenerateFractions(Spis, Dylgo, random_);
-      }
-      Trace("ShowDecimals");
-      ShowDecimals(Spis, style_);
+      ShowTable(Spis[kNumerators].ListCount() == 0);
       SelectRow(0);
       return;
     case kLongDigits:
@@ -84,6 +73,15 @@ void MainForm::Command1_Click() {
 void MainForm::Label1_Click() {
   Trace("Label1_Click");
   Text1[0].SetText(Text1[1].Text());
+}
+
+void MainForm::ShowTable(bool generate) {
+  if (generate) {
+    Trace("GenerateFractions");
+    GenerateFractions(Spis, Dylgo, random_);
+  }
+  Trace("ShowDecimals");
+  ShowDecimals(Spis, style_);
 }
 
 void MainForm::SelectRow(const int& k) {

@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/lists.hpp"
 #include "core/number_style.hpp"
 #include "core/random_source.hpp"
+#include "ui/lists.hpp"
 #include "ui/model/clickable.hpp"
 #include "ui/model/list_box.hpp"
 #include "ui/model/text_box.hpp"
@@ -49,6 +49,8 @@ class MainForm {
   void SetTrace(std::function<void(std::string_view)> trace) { trace_ = std::move(trace); }
 
  private:
+  // A new table first when `generate` is set, then its quotients.
+  void ShowTable(bool generate);
   void SelectRow(const int& k);
   void Trace(std::string_view name) const;
 

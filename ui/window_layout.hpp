@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace drobi {
 
@@ -28,7 +29,10 @@ struct ControlLayout {
   int left, top, width, height;  // twips
   const char* caption;           // UTF-8; nullptr for none
   const char* hover;             // UTF-8; nullptr for none
-  std::uint32_t back_colour;     // &H00BBGGRR&
+  // What a screen reader announces for a list or text field, from the caption above it; nullptr
+  // where the control's own text says it (captions, the button) or there is nothing to name.
+  const char* accessible_name;
+  std::uint32_t back_colour;  // &H00BBGGRR&
   int font_points;
 };
 
@@ -43,6 +47,9 @@ struct WindowLayout {
 const WindowLayout& MainWindowLayout();
 // In tab order: TabIndex 0 first. Later controls lie on top of earlier ones where they overlap.
 std::span<const ControlLayout> MainWindowControls();
+
+// The control of that name ("Spis(0)", "Dylgo", "Text1(1)", ...); the layout must have it.
+const ControlLayout& ControlNamed(std::string_view name);
 
 // Rounds to the nearest pixel: 1100 twips are 73 px.
 constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }

@@ -20,16 +20,17 @@
 #include <vector>
 
 #include "core/random_source.hpp"
-#include "ui/list_view.hpp"
+#include "tests/support/qt_lists.hpp"
 #include "ui/main_form.hpp"
-#include "ui/main_window.hpp"
+#include "ui/qt/list_view.hpp"
+#include "ui/qt/main_window.hpp"
 
 namespace {
 
 void ClickRow(QWidget& window, const char* list, int row) {
   auto* view = window.findChild<drobi::ListView*>(QString::fromUtf8(list));
-  view->ScrollToRow(row);
-  const QPoint at = view->viewport()->mapTo(&window, view->RowRect(row).center());
+  drobi::testing::ScrollToRow(*view, row);
+  const QPoint at = view->viewport()->mapTo(&window, drobi::testing::RowRect(*view, row).center());
   QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
 }
 

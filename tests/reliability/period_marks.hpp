@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/list_view.hpp"
-#include "ui/long_number_marks.hpp"
+#include "tests/support/qt_lists.hpp"
 #include "ui/main_form.hpp"
+#include "ui/qt/list_view.hpp"
 
 namespace drobi::testing {
 
@@ -34,15 +34,14 @@ inline std::vector<int> ExpectedTurns(std::int64_t p, std::int64_t q, int n) {
 }
 
 // How the long-number list marks the period of the selected fraction, against ExpectedTurns.
-inline std::vector<std::string> PeriodMarkDifferences(const ListView& dylgo,
-                                                      const MainForm& form) {
+inline std::vector<std::string> PeriodMarkDifferences(const ListView& dylgo, const MainForm& form) {
   const int r = form.Spis[0].ListIndex();
   if (form.Dylgo.ListCount() == 0 || r < 0) return {};
   const auto turns = ExpectedTurns(std::stoll(form.Spis[0].List(r)),
                                    std::stoll(form.Spis[1].List(r)), form.Dylgo.ListCount() - 1);
-  for (int row = 0; row < dylgo.RowCount(); ++row) {
-    const int turn = dylgo.RowData(row, LongNumberMarks::kPeriodTurnRole).toInt();
-    const bool starts = dylgo.RowData(row, LongNumberMarks::kPeriodStartRole).toBool();
+  for (int row = 0; row < RowCount(dylgo); ++row) {
+    const int turn = RowData(dylgo, row, ListModel::kPeriodTurnRole).toInt();
+    const bool starts = RowData(dylgo, row, ListModel::kPeriodStartRole).toBool();
     const int want = turns[static_cast<std::size_t>(row)];
     const bool want_start = want > 0 && (row == 1 || turns[std::size_t(row) - 1] != want);
     if (turn != want || starts != want_start) {

@@ -16,7 +16,7 @@
 #include "tests/reliability/soak_settings.hpp"
 #include "tests/reliability/window_driver.hpp"
 #include "ui/main_form.hpp"
-#include "ui/main_window.hpp"
+#include "ui/qt/main_window.hpp"
 
 namespace drobi {
 namespace {

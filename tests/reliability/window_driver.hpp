@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "tests/reliability/user_action.hpp"
-#include "ui/list_view.hpp"
+#include "tests/support/qt_lists.hpp"
 #include "ui/main_form.hpp"
+#include "ui/qt/list_view.hpp"
 
 namespace drobi::testing {
 
@@ -54,15 +55,15 @@ class WindowDriver {
       const ListBox& box = list == UserAction::kDylgo ? form.Dylgo : form.Spis[std::size_t(list)];
       const ListView* view = List(list);
       std::vector<std::string> shown;
-      for (int row = 0; row < view->RowCount(); ++row) {
-        shown.push_back(view->RowData(row).toString().toStdString());
+      for (int row = 0; row < RowCount(*view); ++row) {
+        shown.push_back(RowData(*view, row).toString().toStdString());
       }
       const std::string name = view->objectName().toStdString();
       if (shown != box.Rows()) {
         out.push_back(name + " shows " + std::to_string(shown.size()) + " rows unlike the list's " +
                       std::to_string(box.ListCount()));
       }
-      const int shown_index = view->SelectedRow();
+      const int shown_index = SelectedRow(*view);
       if (shown_index != box.ListIndex()) {
         out.push_back(name + " shows row " + std::to_string(shown_index) +
                       " selected, the list row " + std::to_string(box.ListIndex()));
@@ -128,16 +129,16 @@ class WindowDriver {
   void ClickRow(int list, int row, bool twice) {
     ListView* view = List(list);
     QWidget* viewport = view->viewport();
-    const int count = view->RowCount();
+    const int count = RowCount(*view);
     if (row < count) {
-      view->ScrollToRow(row);
-      Click(viewport, view->RowRect(row).center(), twice);
+      ScrollToRow(*view, row);
+      Click(viewport, RowRect(*view, row).center(), twice);
       return;
     }
     int below = 2;
     if (count > 0) {
-      view->ScrollToRow(count - 1);
-      below = view->RowRect(count - 1).bottom() + 3;
+      ScrollToRow(*view, count - 1);
+      below = RowRect(*view, count - 1).bottom() + 3;
     }
     if (below < viewport->height() - 1)
       Click(viewport, QPoint(viewport->width() / 2, below), twice);

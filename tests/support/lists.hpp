@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/lists.hpp"
+#include "ui/lists.hpp"
 
 namespace drobi::testing {
 

@@ -1,0 +1,311 @@
+// The long-number list marks the period of the selected fraction and explains each digit, while
+// its rows and every list's selection stay what the form holds.
+
+#include "ui/long_number_marks.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QBrush>
+#include <QFont>
+#include <QHelpEvent>
+#include <QImage>
+#include <QToolTip>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tests/qt/window_fixture.hpp"
+#include "tests/support/exact.hpp"
+
+namespace drobi::gui_testing {
+namespace {
+
+using testing::ExactLongNumber;
+
+const QString kListHover = QStringLiteral("На всеки следващ ред е поредната цифра");
+
+// Drawn from interval 50 (Spis(3) row 2), so that 22/7 and 1/97 fit.
+const std::vector<Fraction> kMarkTable{{1, 7},  {1, 6}, {1, 8},  {22, 7}, {1, 97}, {-3, 7},
+                                       {1, 12}, {0, 9}, {13, 1}, {7, 3},  {1, 2},  {1, 2},
+                                       {1, 2},  {1, 2}, {1, 2},  {1, 2}};
+
+class LongNumberMarksTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    Load();
+    random_->Script(DrawsFor(kMarkTable, 50));
+    ClickRow("Spis(3)", 2);
+    ASSERT_EQ(form_->Spis[0].Rows().size(), kMarkTable.size());
+  }
+
+  // Selects a fraction and a digit count the way a user does.
+  void Show(int row, int digits) {
+    ClickRow("Spis(5)", digits / 10 - 1);
+    ClickRow("Spis(0)", row);
+    // Lets the view lay out and paint the new rows, as the event loop does after a click.
+    QApplication::processEvents();
+  }
+
+  QVariant Role(int row, int role) { return RowData(*List("Dylgo"), row, role); }
+  std::string RoleText(int row, int role) { return Role(row, role).toString().toStdString(); }
+
+  // One letter per row: '-' unmarked; 'A' and 'a' the first and further digits of an odd turn of
+  // the period, 'B' and 'b' of an even one.
+  std::string Marking() {
+    std::string out;
+    for (int row = 0; row < RowCount(*List("Dylgo")); ++row) {
+      const int turn = Role(row, ListModel::kPeriodTurnRole).toInt();
+      const bool starts = Role(row, ListModel::kPeriodStartRole).toBool();
+      out += turn == 0 ? '-' : static_cast<char>((turn % 2 == 1 ? 'a' : 'b') - (starts ? 32 : 0));
+    }
+    return out;
+  }
+
+  // The rows and selections must be exactly those of the form, as if nothing were marked.
+  void ExpectRowsAndSelectionsUnchanged(long long p, long long q, int digits) {
+    ListView* dylgo = List("Dylgo");
+    EXPECT_EQ(ShownRows(dylgo), ExactLongNumber(p, q, digits));
+    EXPECT_EQ(ShownRows(dylgo), form_->Dylgo.Rows());
+    for (int i = 0; i < 6; ++i) {
+      const std::string name = "Spis(" + std::to_string(i) + ")";
+      ListView* view = List(name.c_str());
+      EXPECT_EQ(ShownRows(view), form_->Spis[static_cast<std::size_t>(i)].Rows()) << name;
+      EXPECT_EQ(ShownSelection(view), form_->Spis[static_cast<std::size_t>(i)].ListIndex()) << name;
+    }
+    EXPECT_EQ(ShownSelection(dylgo), -1);
+    EXPECT_EQ(form_->Dylgo.ListIndex(), -1);
+  }
+};
+
+struct MarkCase {
+  const char* name;
+  int row;
+  int digits;
+  std::string marking;
+};
+
+void PrintTo(const MarkCase& c, std::ostream* out) { *out << c.name; }
+
+class LongNumberMarking : public LongNumberMarksTest,
+                          public ::testing::WithParamInterface<MarkCase> {};
+
+TEST_P(LongNumberMarking, MarksEachTurnOfThePeriod) {
+  const MarkCase& c = GetParam();
+  Show(c.row, c.digits);
+  const auto& [p, q] = kMarkTable[static_cast<std::size_t>(c.row)];
+  ExpectRowsAndSelectionsUnchanged(p, q, c.digits);
+  EXPECT_EQ(Marking(), c.marking);
+
+  // Two tints, one per parity of the turn; the separator exactly where a turn starts; the row's
+  // own font everywhere, so that the digits keep one face and width.
+  std::vector<QColor> tints(2);
+  for (int row = 0; row < static_cast<int>(c.marking.size()); ++row) {
+    SCOPED_TRACE("row " + std::to_string(row));
+    const char mark = c.marking[static_cast<std::size_t>(row)];
+    const QVariant background = Role(row, Qt::BackgroundRole);
+    EXPECT_FALSE(Role(row, Qt::FontRole).isValid());
+    EXPECT_EQ(Role(row, ListModel::kPeriodStartRole).toBool(), mark == 'A' || mark == 'B');
+    if (mark == '-') {
+      EXPECT_FALSE(background.isValid());
+      continue;
+    }
+    ASSERT_TRUE(background.isValid());
+    QColor& tint = tints[mark == 'a' || mark == 'A' ? 0 : 1];
+    if (!tint.isValid()) tint = background.value<QBrush>().color();
+    EXPECT_EQ(background.value<QBrush>().color(), tint);
+  }
+  if (tints[0].isValid() && tints[1].isValid()) {
+    EXPECT_NE(tints[0], tints[1]);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fractions, LongNumberMarking,
+                         ::testing::Values(MarkCase{"OneSeventh", 0, 10, "-AaaaaaBbbb"},
+                                           MarkCase{"OneSixth", 1, 10, "--ABABABABA"},
+                                           MarkCase{"OneEighth", 2, 10, "-----------"},
+                                           MarkCase{"TwentyTwoSevenths", 3, 20,
+                                                    "-AaaaaaBbbbbbAaaaaaBb"},
+                                           MarkCase{"OneNinetySeventhLongerThanShown", 4, 90,
+                                                    "-A" + std::string(89, 'a')},
+                                           MarkCase{"MinusThreeSevenths", 5, 10, "-AaaaaaBbbb"},
+                                           MarkCase{"OneTwelfth", 6, 10, "---ABABABAB"},
+                                           MarkCase{"ZeroNinths", 7, 10, "-----------"},
+                                           MarkCase{"ThirteenOverOne", 8, 10, "-----------"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct HoverCase {
+  const char* name;
+  int row;
+  int digits;
+  int dylgo_row;
+  QString expected;  // the text after the list's own sentence and a line break
+};
+
+void PrintTo(const HoverCase& c, std::ostream* out) { *out << c.name; }
+
+class LongNumberHover : public LongNumberMarksTest,
+                        public ::testing::WithParamInterface<HoverCase> {};
+
+TEST_P(LongNumberHover, ExplainsTheStep) {
+  const HoverCase& c = GetParam();
+  Show(c.row, c.digits);
+  const std::string expected = (kListHover + "\n" + c.expected).toStdString();
+  EXPECT_EQ(RoleText(c.dylgo_row, Qt::ToolTipRole), expected);
+  EXPECT_EQ(RoleText(c.dylgo_row, Qt::AccessibleDescriptionRole), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LongNumberHover,
+    ::testing::Values(
+        HoverCase{"WholePart", 3, 10, 0, "Цяла част: 22 : 7 = 3, остатък 1"},
+        HoverCase{"SecondDigitOfOneSeventh", 0, 10, 2, "Цифра 2: 3·10 = 30; 30 : 7 = 4, остатък 2"},
+        HoverCase{"RepeatOfOneSeventh", 0, 10, 6,
+                  "Цифра 6: 5·10 = 50; 50 : 7 = 7, остатък 1\nОстатък 1 вече е имало след "
+                  "цялата част: оттук цифрите се повтарят, периодът е от 6 цифри."},
+        HoverCase{"RepeatOfOneSixth", 1, 10, 2,
+                  "Цифра 2: 4·10 = 40; 40 : 6 = 6, остатък 4\nОстатък 4 вече е имало след "
+                  "цифра 1: оттук цифрите се повтарят, периодът е от 1 цифра."},
+        HoverCase{"EndOfOneEighth", 2, 10, 3,
+                  "Цифра 3: 4·10 = 40; 40 : 8 = 5, остатък 0\nОстатъкът е 0: делението "
+                  "свършва, дробта е крайна и нататък следват само нули."},
+        HoverCase{"ZeroAfterOneEighth", 2, 10, 4, "Цифра 4: 0·10 = 0; 0 : 8 = 0, остатък 0"},
+        HoverCase{"ExactWholePart", 8, 10, 0,
+                  "Цяла част: 13 : 1 = 13, остатък 0\nОстатъкът е 0: делението свършва, "
+                  "дробта е крайна и нататък следват само нули."},
+        HoverCase{"NegativeNumerator", 5, 10, 1, "Цифра 1: 3·10 = 30; 30 : 7 = 4, остатък 2"},
+        HoverCase{"LastRowOfOneNinetySeventh", 4, 90, 90,
+                  "Цифра 90: 60·10 = 600; 600 : 97 = 6, остатък 18\nПериодът е от 96 цифри, "
+                  "повече от показаните 90: остатък 1 се повтаря чак след цифра 96."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LongNumberMarksTest, EveryDigitRowStartsWithTheListsHoverText) {
+  Show(4, 90);
+  EXPECT_EQ(List("Dylgo")->toolTip(), kListHover);
+  for (int row = 0; row <= 90; ++row) {
+    EXPECT_TRUE(Role(row, Qt::ToolTipRole).toString().startsWith(kListHover + "\n")) << row;
+  }
+}
+
+TEST_F(LongNumberMarksTest, HoveringARowShowsItsStep) {
+  Show(0, 10);
+  ListView* dylgo = List("Dylgo");
+  const QPoint at = RowRect(*dylgo, 2).center();
+  QHelpEvent hover(QEvent::ToolTip, at, dylgo->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(dylgo->viewport(), &hover);
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_TRUE(QToolTip::text().endsWith(QStringLiteral("30 : 7 = 4, остатък 2")))
+      << QToolTip::text().toStdString();
+  QToolTip::hideText();
+}
+
+// The line above the first digit of each turn is drawn in the text colour, so the turns can be
+// told apart without their tints.
+TEST_F(LongNumberMarksTest, SeparatorLineAboveEachTurn) {
+  Show(1, 10);  // 1/6: rows 2 to 10 each start a turn
+  ListView* dylgo = List("Dylgo");
+  const QImage image = dylgo->viewport()->grab().toImage();
+  const QColor text = dylgo->palette().color(QPalette::Text);
+  const auto line_above = [&](int row) {
+    const QRect rect = RowRect(*dylgo, row);
+    return QColor(image.pixel(rect.right() - 2, rect.top())) == text;
+  };
+  EXPECT_FALSE(line_above(1));
+  int seen = 0;
+  for (int row = 2; row <= 10; ++row) {
+    if (RowRect(*dylgo, row).bottom() >= image.height()) break;
+    EXPECT_TRUE(line_above(row)) << row;
+    ++seen;
+  }
+  EXPECT_GE(seen, 2);
+  Show(0, 10);
+  const QImage seventh = dylgo->viewport()->grab().toImage();
+  const QRect second = RowRect(*dylgo, 2);
+  EXPECT_NE(QColor(seventh.pixel(second.right() - 2, second.top())), text);
+}
+
+TEST_F(LongNumberMarksTest, RowsAnnounceTheirMarking) {
+  Show(1, 10);
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List("Dylgo"));
+  ASSERT_NE(list, nullptr);
+  // A screen reader sees a list whose items are the rows.
+  EXPECT_EQ(list->role(), QAccessible::List);
+  ASSERT_EQ(list->childCount(), RowCount(*List("Dylgo")));
+  const auto announced = [&](int row) {
+    QAccessibleInterface* item = list->child(row);
+    if (item == nullptr) return std::string();
+    EXPECT_EQ(item->role(), QAccessible::ListItem) << row;
+    return item->text(QAccessible::Name).toStdString();
+  };
+  EXPECT_EQ(announced(0), "0., цяла част");
+  EXPECT_EQ(announced(1), "1, цифра 1");
+  EXPECT_EQ(announced(2), "6, цифра 2, начало на период 1");
+  EXPECT_EQ(announced(3), "6, цифра 3, начало на период 2");
+  // A screen reader that is listening is told of the new rows and asks again; this one is not,
+  // so the rows of the next fraction are read from the list's rows themselves.
+  Show(0, 10);
+  EXPECT_EQ(RoleText(2, Qt::AccessibleTextRole), "4, цифра 2, период 1");
+  EXPECT_EQ(RoleText(7, Qt::AccessibleTextRole), "1, цифра 7, начало на период 2");
+  EXPECT_EQ(RoleText(0, Qt::AccessibleTextRole), "0., цяла част");
+}
+
+TEST_F(LongNumberMarksTest, ClickingARowOfTheLongNumberSelectsItAsBefore) {
+  Show(0, 10);
+  ClickRow("Dylgo", 7);
+  EXPECT_EQ(form_->Dylgo.ListIndex(), 7);
+  EXPECT_EQ(ShownSelection(List("Dylgo")), 7);
+  EXPECT_EQ(ShownRows(List("Dylgo")), ExactLongNumber(1, 7, 10));
+  // A screen reader is told of the same one selected row.
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List("Dylgo"));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->childCount(), 11);
+  for (int row = 0; row < list->childCount(); ++row) {
+    QAccessibleInterface* item = list->child(row);
+    ASSERT_NE(item, nullptr) << row;
+    EXPECT_EQ(item->state().selected, row == 7) << row;
+  }
+}
+
+TEST_F(LongNumberMarksTest, ClearedListShowsNoMarks) {
+  Show(0, 10);
+  form_->Dylgo.AddItem("9");  // rows that are no longer the selected fraction's long number
+  EXPECT_FALSE(Role(1, Qt::BackgroundRole).isValid());
+  EXPECT_FALSE(Role(1, Qt::ToolTipRole).isValid());
+  QTest::mouseClick(Find<QWidget>(*window_, "Command1"), Qt::LeftButton);
+  EXPECT_EQ(RowCount(*List("Dylgo")), 0);
+  random_->Script(DrawsFor(kMarkTable, 50));
+  ClickRow("Spis(4)", 3);  // a new table; its first row is selected and shown
+  EXPECT_TRUE(Role(0, Qt::ToolTipRole).isValid());
+}
+
+TEST_F(LongNumberMarksTest, ListsAndTextFieldsCarryTheirCaptionsForScreenReaders) {
+  struct Case {
+    const char* control;
+    const char* name;
+    const char* description;
+  };
+  for (const Case& c : {
+           Case{"Spis(0)", "Делимо", "Числител"},
+           Case{"Spis(1)", "Делител", "Знаменател"},
+           Case{"Spis(2)", "Частно", "Десетична дроб"},
+           Case{"Spis(3)", "Интервал", "Избор на интервал за числител/знаменател"},
+           Case{"Spis(4)", "Брой цифри", "Брой цифри (0..7) на десетичната дроб"},
+           Case{"Spis(5)", "дълго число: брой цифри",
+                "Брой цифри (10..90) на десетичната дроб - дълго число"},
+           Case{"Dylgo", "дълго число", "На всеки следващ ред е поредната цифра"},
+           Case{"Text1(0)", "Описание", "Има ли въпроси?"},
+           Case{"Text1(1)", "Бележки", ""},
+       }) {
+    QWidget* widget = Find(*window_, c.control);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->accessibleName().toStdString(), c.name) << c.control;
+    EXPECT_EQ(widget->accessibleDescription().toStdString(), c.description) << c.control;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->text(QAccessible::Name).toStdString(), c.name) << c.control;
+  }
+}
+
+}  // namespace
+}  // namespace drobi::gui_testing

@@ -1,0 +1,123 @@
+#pragma once
+
+// A window on a form whose fraction tables are scripted, so every row the window shows is known.
+
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "tests/support/qt_lists.hpp"
+#include "tests/support/scripted_random.hpp"
+#include "ui/main_form.hpp"
+#include "ui/qt/list_view.hpp"
+#include "ui/qt/main_window.hpp"
+
+namespace drobi::gui_testing {
+
+using Fraction = std::pair<long long, long long>;
+
+// The table that Form_Load leaves on screen (interval 20).
+inline const std::vector<Fraction> kTable{{-3, 7}, {5, 1},    {0, 9},   {1, 3},  {19, 16}, {-7, 12},
+                                          {2, 9},  {13, 17},  {11, 14}, {-1, 6}, {4, 11},  {17, 19},
+                                          {9, 8},  {-18, 13}, {6, 77},  {15, 2}};
+
+// The four draws of each row (sign, numerator, multiplier, denominator base) that make the
+// generator produce `table` from interval n: q = 1 + y·m with the first multiplier m that fits.
+inline std::vector<float> DrawsFor(const std::vector<Fraction>& table, int n) {
+  std::vector<float> draws;
+  const auto cell = [n](long long value) {
+    return (static_cast<float>(value) + 0.5f) / static_cast<float>(n);
+  };
+  for (const auto& [p, q] : table) {
+    long long m = 1;
+    while ((q - 1) % m != 0 || (q - 1) / m >= n) ++m;
+    // floor(R·100) mod 5 is 0 for a negative numerator, and the multiplier itself.
+    draws.push_back(p < 0 ? 0.005f : 0.015f);
+    draws.push_back(cell(p < 0 ? -p : p));
+    draws.push_back((static_cast<float>(m) + 0.5f) / 100.0f);
+    draws.push_back(cell((q - 1) / m));
+  }
+  return draws;
+}
+
+// Two tables for Form_Load (it generates twice); the second one stays.
+inline std::vector<float> StartDraws() {
+  std::vector<Fraction> first(16, Fraction{1, 2});
+  std::vector<float> draws = DrawsFor(first, 20);
+  const std::vector<float> second = DrawsFor(kTable, 20);
+  draws.insert(draws.end(), second.begin(), second.end());
+  return draws;
+}
+
+template <typename Widget = QWidget>
+Widget* Find(QWidget& window, const char* name) {
+  auto* widget = window.findChild<Widget*>(QString::fromUtf8(name));
+  EXPECT_NE(widget, nullptr) << "no widget " << name;
+  return widget;
+}
+
+using testing::RowAt;
+using testing::RowCount;
+using testing::RowData;
+using testing::RowHeight;
+using testing::RowRect;
+using testing::ScrollToRow;
+using testing::SelectedRow;
+using testing::TopRow;
+
+inline std::vector<std::string> ShownRows(const QListView* view) {
+  return testing::ShownRows(*view);
+}
+inline int ShownSelection(const QListView* view) { return SelectedRow(*view); }
+
+// A window shown on the offscreen screen, over a form with a scripted random source. Errors
+// that reach the window's edge fail the test instead of opening a message box.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    random_ = std::make_unique<testing::ScriptedRandom>(StartDraws());
+    form_ = std::make_unique<MainForm>(*random_);
+    window_ = std::make_unique<MainWindow>(*form_);
+    window_->SetErrorReporter([](const ErrorReport& report) {
+      ADD_FAILURE() << "error " << report.number << ": " << report.text;
+    });
+    window_->SetErrorEnding([](int) {});
+    form_->SetTrace([this](std::string_view name) { trace_.emplace_back(name); });
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void Load() {
+    form_->Form_Load();
+    trace_.clear();
+  }
+
+  ListView* List(const char* name) { return Find<ListView>(*window_, name); }
+  QPlainTextEdit* Text(const char* name) { return Find<QPlainTextEdit>(*window_, name); }
+
+  void ClickRow(const char* list, int row) {
+    ListView* view = List(list);
+    ASSERT_NE(view, nullptr);
+    ScrollToRow(*view, row);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, RowRect(*view, row).center());
+  }
+
+  int Count(std::string_view name) const {
+    int count = 0;
+    for (const std::string& entry : trace_) count += entry == name ? 1 : 0;
+    return count;
+  }
+
+  std::vector<std::string> trace_;
+  std::unique_ptr<testing::ScriptedRandom> random_;
+  std::unique_ptr<MainForm> form_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+}  // namespace drobi::gui_testing

@@ -1,0 +1,94 @@
+#include "ui/qt/list_view.hpp"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <memory>
+
+namespace drobi {
+
+ListView::ListView(ListBox& list, ErrorEdge& edge, QWidget* parent)
+    : QListView(parent), list_(list), edge_(edge), rows_(list, this) {
+  setModel(&rows_);
+  {
+    // The view makes a selection model of its own with the model; it uses the model's instead,
+    // and leaves its own for its owner to delete.
+    const std::unique_ptr<QItemSelectionModel> made(selectionModel());
+    setSelectionModel(&rows_.Selection());
+  }
+  setItemDelegate(new RowDelegate(this));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setUniformItemSizes(true);
+  connect(&rows_.Selection(), &QItemSelectionModel::selectionChanged, this, [this] {
+    if (!rows_.Following()) TakeSelection();
+  });
+  // An emptied list starts again at its first row: the rows added next open at the top, not at
+  // the old scroll position, which the view would otherwise keep until its next layout.
+  connect(&rows_, &QAbstractItemModel::modelReset, this, &QListView::scrollToTop);
+}
+
+QItemSelectionModel::SelectionFlags ListView::selectionCommand(const QModelIndex& index,
+                                                               const QEvent* event) const {
+  const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+  // A click never takes the selection away (Qt's Ctrl+click would): it selects the row.
+  if (command & QItemSelectionModel::Deselect) {
+    return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+  }
+  return command;
+}
+
+void ListView::mousePressEvent(QMouseEvent* event) {
+  // Only the left button selects, as in a Windows list; any button takes the focus.
+  if (event->button() != Qt::LeftButton) {
+    event->accept();
+    if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
+    return;
+  }
+  const QModelIndex index = indexAt(event->position().toPoint());
+  const bool on_selected = index.isValid() && index.row() == list_.ListIndex();
+  // A press on another row changes the selection, which becomes the click; one on the selected
+  // row changes nothing there, and is a click all the same.
+  QListView::mousePressEvent(event);
+  if (on_selected) UserSelects(index.row());
+}
+
+void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a double click is a click of its own.
+  mousePressEvent(event);
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+  // Qt's keys move from the view's current row, which must be the list's selection (none gives
+  // "first row" for the first move).
+  if (currentIndex().row() != list_.ListIndex()) rows_.FollowSelection();
+  QListView::keyPressEvent(event);
+}
+
+void ListView::TakeSelection() {
+  const QModelIndexList selected = selectionModel()->selectedIndexes();
+  const int row = selected.size() == 1 ? selected.front().row() : -1;
+  if (row >= 0 && row != list_.ListIndex()) {
+    UserSelects(row);
+  } else if (row != list_.ListIndex()) {
+    rows_.FollowSelection();
+  }
+}
+
+void ListView::UserSelects(int row) {
+  edge_.Run([this, row] { list_.UserClick(row); });
+}
+
+void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const {
+  QStyledItemDelegate::paint(painter, option, index);
+  if (!index.data(ListModel::kPeriodStartRole).toBool()) return;
+  // The text colour contrasts with the list's base by design, and so with any tint.
+  painter->save();
+  painter->setPen(QPen(option.palette.color(QPalette::Text), 1));
+  painter->drawLine(option.rect.topLeft(), option.rect.topRight());
+  painter->restore();
+}
+
+}  // namespace drobi

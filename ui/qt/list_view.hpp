@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QListView>
+#include <QStyledItemDelegate>
+
+#include "ui/model/list_box.hpp"
+#include "ui/qt/error_edge.hpp"
+#include "ui/qt/list_model.hpp"
+
+namespace drobi {
+
+// A list of the window: Qt's list view over a ListModel, handing the user's choices to the
+// ListBox.
+//
+// The view never decides a selection itself. Qt's own handling of a mouse press on a row,
+// dragging onto another row, the keys (arrows, pages, typing a row's start) and an assistive
+// tool's selection changes the view's selection; each change that the model did not make itself
+// becomes one ListBox::UserClick, which raises the list's click, and so does a press on the row
+// that is already selected. What the view then shows comes back from the ListBox through the
+// model, so a selection that the program writes can never come back as a second click.
+class ListView : public QListView {
+  Q_OBJECT
+
+ public:
+  ListView(ListBox& list, ErrorEdge& edge, QWidget* parent);
+
+  ListModel& Rows() { return rows_; }
+  const ListModel& Rows() const { return rows_; }
+
+ protected:
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void TakeSelection();
+  void UserSelects(int row);
+
+  ListBox& list_;
+  ErrorEdge& edge_;
+  ListModel rows_;
+};
+
+// Draws a list's rows as Qt's lists do, with the tint a row asks for, and a thin line in the text
+// colour above a row whose ListModel::kPeriodStartRole is true.
+class RowDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+};
+
+}  // namespace drobi

@@ -1,0 +1,3 @@
+#include "ui/qt/program.hpp"
+
+int main(int argc, char* argv[]) { return drobi::RunProgram(argc, argv); }
