@@ -51,18 +51,6 @@ class LongNumberMarksTest : public WindowTest {
   QVariant Role(int row, int role) { return RowData(*List("Dylgo"), row, role); }
   std::string RoleText(int row, int role) { return Role(row, role).toString().toStdString(); }
 
-  // One letter per row: '-' unmarked; 'A' and 'a' the first and further digits of an odd turn of
-  // the period, 'B' and 'b' of an even one.
-  std::string Marking() {
-    std::string out;
-    for (int row = 0; row < RowCount(*List("Dylgo")); ++row) {
-      const int turn = Role(row, ListModel::kPeriodTurnRole).toInt();
-      const bool starts = Role(row, ListModel::kPeriodStartRole).toBool();
-      out += turn == 0 ? '-' : static_cast<char>((turn % 2 == 1 ? 'a' : 'b') - (starts ? 32 : 0));
-    }
-    return out;
-  }
-
   // The rows and selections must be exactly those of the form, as if nothing were marked.
   void ExpectRowsAndSelectionsUnchanged(long long p, long long q, int digits) {
     ListView* dylgo = List("Dylgo");
@@ -79,106 +67,39 @@ class LongNumberMarksTest : public WindowTest {
   }
 };
 
-struct MarkCase {
-  const char* name;
-  int row;
-  int digits;
-  std::string marking;
-};
-
-void PrintTo(const MarkCase& c, std::ostream* out) { *out << c.name; }
-
-class LongNumberMarking : public LongNumberMarksTest,
-                          public ::testing::WithParamInterface<MarkCase> {};
-
-TEST_P(LongNumberMarking, MarksEachTurnOfThePeriod) {
-  const MarkCase& c = GetParam();
-  Show(c.row, c.digits);
-  const auto& [p, q] = kMarkTable[static_cast<std::size_t>(c.row)];
-  ExpectRowsAndSelectionsUnchanged(p, q, c.digits);
-  EXPECT_EQ(Marking(), c.marking);
-
-  // Two tints, one per parity of the turn; the separator exactly where a turn starts; the row's
-  // own font everywhere, so that the digits keep one face and width.
-  std::vector<QColor> tints(2);
-  for (int row = 0; row < static_cast<int>(c.marking.size()); ++row) {
-    SCOPED_TRACE("row " + std::to_string(row));
-    const char mark = c.marking[static_cast<std::size_t>(row)];
-    const QVariant background = Role(row, Qt::BackgroundRole);
-    EXPECT_FALSE(Role(row, Qt::FontRole).isValid());
-    EXPECT_EQ(Role(row, ListModel::kPeriodStartRole).toBool(), mark == 'A' || mark == 'B');
-    if (mark == '-') {
-      EXPECT_FALSE(background.isValid());
-      continue;
+// The list shows what the form's marks say of each row, as Qt roles: the turn and its start, the
+// tint in its stored colour, the hover and accessible texts; and the rows and every selection
+// stay exactly the form's.
+TEST_F(LongNumberMarksTest, RolesShowTheMarks) {
+  const LongNumberMarks marks(form_->Spis, form_->Dylgo);
+  for (const auto& [row, digits] :
+       {std::pair{0, 10}, {1, 10}, {2, 10}, {3, 20}, {4, 90}, {7, 10}}) {
+    Show(row, digits);
+    const auto& [p, q] = kMarkTable[static_cast<std::size_t>(row)];
+    SCOPED_TRACE(std::to_string(p) + "/" + std::to_string(q));
+    ExpectRowsAndSelectionsUnchanged(p, q, digits);
+    ASSERT_TRUE(marks.Marked());
+    for (int r = 0; r <= digits; ++r) {
+      SCOPED_TRACE("row " + std::to_string(r));
+      const RowMark mark = marks.Mark(r);
+      EXPECT_EQ(Role(r, ListModel::kPeriodTurnRole).toInt(), mark.turn);
+      EXPECT_EQ(Role(r, ListModel::kPeriodStartRole).toBool(), mark.starts_turn);
+      const QVariant background = Role(r, Qt::BackgroundRole);
+      if (mark.turn == 0) {
+        EXPECT_FALSE(background.isValid());
+      } else {
+        const QColor tint = background.value<QBrush>().color();
+        EXPECT_EQ(tint, QColor(static_cast<int>(mark.tint & 0xFF),
+                               static_cast<int>((mark.tint >> 8) & 0xFF),
+                               static_cast<int>(mark.tint >> 16)));
+      }
+      EXPECT_FALSE(Role(r, Qt::FontRole).isValid());  // the digits keep one face and width
+      EXPECT_EQ(RoleText(r, Qt::ToolTipRole), marks.HoverText(r));
+      EXPECT_EQ(RoleText(r, Qt::AccessibleDescriptionRole), marks.HoverText(r));
+      EXPECT_EQ(RoleText(r, Qt::AccessibleTextRole), marks.AccessibleText(r));
     }
-    ASSERT_TRUE(background.isValid());
-    QColor& tint = tints[mark == 'a' || mark == 'A' ? 0 : 1];
-    if (!tint.isValid()) tint = background.value<QBrush>().color();
-    EXPECT_EQ(background.value<QBrush>().color(), tint);
-  }
-  if (tints[0].isValid() && tints[1].isValid()) {
-    EXPECT_NE(tints[0], tints[1]);
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Fractions, LongNumberMarking,
-                         ::testing::Values(MarkCase{"OneSeventh", 0, 10, "-AaaaaaBbbb"},
-                                           MarkCase{"OneSixth", 1, 10, "--ABABABABA"},
-                                           MarkCase{"OneEighth", 2, 10, "-----------"},
-                                           MarkCase{"TwentyTwoSevenths", 3, 20,
-                                                    "-AaaaaaBbbbbbAaaaaaBb"},
-                                           MarkCase{"OneNinetySeventhLongerThanShown", 4, 90,
-                                                    "-A" + std::string(89, 'a')},
-                                           MarkCase{"MinusThreeSevenths", 5, 10, "-AaaaaaBbbb"},
-                                           MarkCase{"OneTwelfth", 6, 10, "---ABABABAB"},
-                                           MarkCase{"ZeroNinths", 7, 10, "-----------"},
-                                           MarkCase{"ThirteenOverOne", 8, 10, "-----------"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct HoverCase {
-  const char* name;
-  int row;
-  int digits;
-  int dylgo_row;
-  QString expected;  // the text after the list's own sentence and a line break
-};
-
-void PrintTo(const HoverCase& c, std::ostream* out) { *out << c.name; }
-
-class LongNumberHover : public LongNumberMarksTest,
-                        public ::testing::WithParamInterface<HoverCase> {};
-
-TEST_P(LongNumberHover, ExplainsTheStep) {
-  const HoverCase& c = GetParam();
-  Show(c.row, c.digits);
-  const std::string expected = (kListHover + "\n" + c.expected).toStdString();
-  EXPECT_EQ(RoleText(c.dylgo_row, Qt::ToolTipRole), expected);
-  EXPECT_EQ(RoleText(c.dylgo_row, Qt::AccessibleDescriptionRole), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, LongNumberHover,
-    ::testing::Values(
-        HoverCase{"WholePart", 3, 10, 0, "Цяла част: 22 : 7 = 3, остатък 1"},
-        HoverCase{"SecondDigitOfOneSeventh", 0, 10, 2, "Цифра 2: 3·10 = 30; 30 : 7 = 4, остатък 2"},
-        HoverCase{"RepeatOfOneSeventh", 0, 10, 6,
-                  "Цифра 6: 5·10 = 50; 50 : 7 = 7, остатък 1\nОстатък 1 вече е имало след "
-                  "цялата част: оттук цифрите се повтарят, периодът е от 6 цифри."},
-        HoverCase{"RepeatOfOneSixth", 1, 10, 2,
-                  "Цифра 2: 4·10 = 40; 40 : 6 = 6, остатък 4\nОстатък 4 вече е имало след "
-                  "цифра 1: оттук цифрите се повтарят, периодът е от 1 цифра."},
-        HoverCase{"EndOfOneEighth", 2, 10, 3,
-                  "Цифра 3: 4·10 = 40; 40 : 8 = 5, остатък 0\nОстатъкът е 0: делението "
-                  "свършва, дробта е крайна и нататък следват само нули."},
-        HoverCase{"ZeroAfterOneEighth", 2, 10, 4, "Цифра 4: 0·10 = 0; 0 : 8 = 0, остатък 0"},
-        HoverCase{"ExactWholePart", 8, 10, 0,
-                  "Цяла част: 13 : 1 = 13, остатък 0\nОстатъкът е 0: делението свършва, "
-                  "дробта е крайна и нататък следват само нули."},
-        HoverCase{"NegativeNumerator", 5, 10, 1, "Цифра 1: 3·10 = 30; 30 : 7 = 4, остатък 2"},
-        HoverCase{"LastRowOfOneNinetySeventh", 4, 90, 90,
-                  "Цифра 90: 60·10 = 600; 600 : 97 = 6, остатък 18\nПериодът е от 96 цифри, "
-                  "повече от показаните 90: остатък 1 се повтаря чак след цифра 96."}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LongNumberMarksTest, EveryDigitRowStartsWithTheListsHoverText) {
   Show(4, 90);
