@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QScrollBar>
@@ -127,6 +128,21 @@ TEST_F(ListViewTest, TypingARowsFirstCharacterSelectsIt) {
   view_->setFocus();
   QTest::keyClicks(view_.get(), QStringLiteral("3"));
   EXPECT_EQ(clicks_, (std::vector<int>{2}));
+}
+
+// A screen reader that selects a row first clears the selection, then selects the row: one click.
+TEST_F(ListViewTest, AnAssistiveToolSelectsARowWithOneClick) {
+  list_.SetListIndex(0);
+  clicks_.clear();
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view_.get());
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(list->tableInterface(), nullptr);
+  EXPECT_TRUE(list->tableInterface()->selectRow(2));
+  EXPECT_EQ(clicks_, (std::vector<int>{2}));
+  EXPECT_EQ(ShownSelection(view_.get()), 2);
+  ASSERT_NE(list->child(2), nullptr);
+  EXPECT_TRUE(list->child(2)->state().selected);
+  EXPECT_FALSE(list->child(0)->state().selected);
 }
 
 TEST_F(ListViewTest, FollowsTheListBoxWithoutClicking) {

@@ -21,9 +21,10 @@ ListView::ListView(ListBox& list, ErrorEdge& edge, QWidget* parent)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setUniformItemSizes(true);
-  connect(&rows_.Selection(), &QItemSelectionModel::selectionChanged, this, [this] {
-    if (!rows_.Following()) TakeSelection();
-  });
+  connect(&rows_.Selection(), &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection& selected) {
+            if (!rows_.Following()) TakeSelection(selected);
+          });
   // An emptied list starts again at its first row: the rows added next open at the top, not at
   // the old scroll position, which the view would otherwise keep until its next layout.
   connect(&rows_, &QAbstractItemModel::modelReset, this, &QListView::scrollToTop);
@@ -66,14 +67,16 @@ void ListView::keyPressEvent(QKeyEvent* event) {
   QListView::keyPressEvent(event);
 }
 
-void ListView::TakeSelection() {
-  const QModelIndexList selected = selectionModel()->selectedIndexes();
-  const int row = selected.size() == 1 ? selected.front().row() : -1;
-  if (row >= 0 && row != list_.ListIndex()) {
-    UserSelects(row);
-  } else if (row != list_.ListIndex()) {
-    rows_.FollowSelection();
+void ListView::TakeSelection(const QItemSelection& selected) {
+  const QModelIndexList rows = selected.indexes();
+  if (!rows.isEmpty() && rows.back().row() != list_.ListIndex()) {
+    UserSelects(rows.back().row());
+    return;
   }
+  // A change that selects no other row only takes the selection away (as an assistive tool does
+  // before it selects a row): the list keeps its row.
+  const QModelIndexList now = selectionModel()->selectedIndexes();
+  if (now.size() != 1 || now.front().row() != list_.ListIndex()) rows_.FollowSelection();
 }
 
 void ListView::UserSelects(int row) {

@@ -35,7 +35,9 @@ class ListView : public QListView {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void TakeSelection();
+  // A change of the view's selection that the model did not make: the user's, or an assistive
+  // tool's.
+  void TakeSelection(const QItemSelection& selected);
   void UserSelects(int row);
 
   ListBox& list_;
