@@ -5,8 +5,5 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 cmake --preset default
-cmake --build --preset default
-if [[ -x build/ui/drobi ]]; then
-  exec build/ui/drobi
-fi
-echo "Built the computations and their tests; the window is not part of this build yet."
+cmake --build --preset default --target drobi
+exec build/ui/qt/drobi "$@"

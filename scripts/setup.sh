@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the window need; only those missing.
+#
+#   scripts/setup.sh           the build, the tests and the window
+#   scripts/setup.sh --bench   also the start-up benchmark's tools (bench/startup.sh)
 set -euo pipefail
 
 packages=(
@@ -7,9 +10,18 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
   fonts-liberation2
-  xvfb xauth
-  hyperfine valgrind time jq
+  xvfb xauth xdotool
 )
+bench_packages=(hyperfine valgrind time jq)
+
+case "${1:-}" in
+  "") ;;
+  --bench) packages+=("${bench_packages[@]}") ;;
+  *)
+    echo "usage: scripts/setup.sh [--bench]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -25,7 +37,7 @@ if ((${#missing[@]} > 0)); then
     as_root=(sudo)
   fi
   export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get update -qq </dev/null
   "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
 fi
 
