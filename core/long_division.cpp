@@ -65,6 +65,8 @@ LongDivision DivideLong(long long p, long long q, int n) {
   const auto [a, b] = CheckOperands(p, q);
   LongDivision result;
   result.whole = p / q;
+  result.digits.reserve(n > 0 ? static_cast<std::size_t>(n) : 0);
+  result.remainders.reserve(n > 0 ? static_cast<std::size_t>(n) + 1 : 1);
   result.remainders.push_back(a % b);
   for (int step = 1; step <= n; ++step) {
     const long long scaled = result.remainders.back() * 10;

@@ -78,4 +78,9 @@ const ControlLayout& ControlNamed(std::string_view name) {
   throw std::invalid_argument("no control " + std::string(name) + " in the window's layout");
 }
 
+std::string ErrorMessage(int number, const std::string& text) {
+  if (number != 0) return "Грешка при изпълнение " + std::to_string(number) + ":\n" + text;
+  return "Грешка при изпълнение:\n" + (text.empty() ? std::string("неизвестна грешка") : text);
+}
+
 }  // namespace drobi

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace drobi {
@@ -50,6 +51,12 @@ std::span<const ControlLayout> MainWindowControls();
 
 // The control of that name ("Spis(0)", "Dylgo", "Text1(1)", ...); the layout must have it.
 const ControlLayout& ControlNamed(std::string_view name);
+
+// What the error box says of a run-time error that escaped a handler, given its number (0 for
+// none) and text: «Грешка при изпълнение 11:» and the text on a line of its own.
+std::string ErrorMessage(int number, const std::string& text);
+// The error box's second line: the program ends once the box is closed.
+inline constexpr const char* kErrorEnding = "Програмата ще бъде затворена.";
 
 // Rounds to the nearest pixel: 1100 twips are 73 px.
 constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }

@@ -69,9 +69,15 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
   for (const ControlLayout& control : MainWindowControls()) {
     QWidget* widget = nullptr;
     switch (control.kind) {
-      case ControlKind::kList:
-        widget = new ListView(ListOf(form_, control.index), edge_, this);
+      case ControlKind::kList: {
+        auto* list = new ListView(ListOf(form_, control.index), edge_, this);
+        // The long number shows the marks of its period beside its digits.
+        if (control.index < 0) {
+          list->Rows().SetMarks(std::make_unique<LongNumberMarks>(form_.Spis, form_.Dylgo));
+        }
+        widget = list;
         break;
+      }
       case ControlKind::kText:
         widget = new TextField(form_.Text1[static_cast<std::size_t>(control.index)], edge_, this);
         break;
@@ -120,21 +126,13 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
       previous_in_tab_order = widget;
     }
   }
-  findChild<ListView*>(QStringLiteral("Dylgo"))
-      ->Rows()
-      .SetMarks(std::make_unique<LongNumberMarks>(form_.Spis, form_.Dylgo));
 }
 
 void MainWindow::ShowError(const ErrorReport& report) {
-  const QString text = QString::fromStdString(report.text);
-  const QString message =
-      report.number != 0
-          ? QStringLiteral("Грешка при изпълнение %1:\n%2").arg(report.number).arg(text)
-          : QStringLiteral("Грешка при изпълнение:\n%1")
-                .arg(text.isEmpty() ? QStringLiteral("неизвестна грешка") : text);
+  const QString message = QString::fromStdString(ErrorMessage(report.number, report.text));
   std::fprintf(stderr, "drobi: %s\n", message.simplified().toLocal8Bit().constData());
   QMessageBox box(QMessageBox::Critical, QStringLiteral("drobi"), message, QMessageBox::Ok, this);
-  box.setInformativeText(QStringLiteral("Програмата ще бъде затворена."));
+  box.setInformativeText(QString::fromUtf8(kErrorEnding));
   box.exec();
 }
 
