@@ -9,7 +9,7 @@ packages=(
   g++ cmake ninja-build pkgconf locales
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
-  fonts-liberation2
+  fonts-liberation2 librsvg2-bin
   xvfb xauth xdotool
 )
 bench_packages=(hyperfine valgrind time jq)
