@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh --tests
 cmake --preset sanitize
 cmake --build --preset sanitize
 ctest --preset sanitize

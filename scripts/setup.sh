@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the window need; only those missing.
 #
-#   scripts/setup.sh           the build, the tests and the window
-#   scripts/setup.sh --bench   also the start-up benchmark's tools (bench/startup.sh)
+#   scripts/setup.sh             the build and the window
+#   scripts/setup.sh --tests     also what only the tests use: the package checks and the Windows
+#                                build run under Wine
+#   scripts/setup.sh --package   also what making the .deb package takes (scripts/package.sh)
+#   scripts/setup.sh --windows   also the cross compiler of drobi.exe (scripts/build-windows.sh)
+#   scripts/setup.sh --bench     also the start-up benchmark's tools (bench/startup.sh)
+# The options combine.
 set -euo pipefail
 
 packages=(
@@ -12,16 +17,24 @@ packages=(
   fonts-liberation2 librsvg2-bin
   xvfb xauth xdotool
 )
+package_packages=(dpkg-dev file)
+windows_packages=(g++-mingw-w64-x86-64-posix)
+test_packages=(desktop-file-utils appstream wine64 wine "${package_packages[@]}"
+  "${windows_packages[@]}")
 bench_packages=(hyperfine valgrind time jq)
 
-case "${1:-}" in
-  "") ;;
-  --bench) packages+=("${bench_packages[@]}") ;;
-  *)
-    echo "usage: scripts/setup.sh [--bench]" >&2
-    exit 2
-    ;;
-esac
+for option in "$@"; do
+  case "$option" in
+    --tests) packages+=("${test_packages[@]}") ;;
+    --package) packages+=("${package_packages[@]}") ;;
+    --windows) packages+=("${windows_packages[@]}") ;;
+    --bench) packages+=("${bench_packages[@]}") ;;
+    *)
+      echo "usage: scripts/setup.sh [--tests] [--package] [--windows] [--bench]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

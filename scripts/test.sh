@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh --tests
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
