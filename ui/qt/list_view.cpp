@@ -11,8 +11,8 @@ ListView::ListView(ListBox& list, ErrorEdge& edge, QWidget* parent)
     : QListView(parent), list_(list), edge_(edge), rows_(list, this) {
   setModel(&rows_);
   {
-    // The view makes a selection model of its own with the model; it uses the model's instead,
-    // and leaves its own for its owner to delete.
+    // setModel() made the view a selection model of its own; the view follows the model's
+    // instead, and Qt leaves the one it replaces to be deleted here.
     const std::unique_ptr<QItemSelectionModel> made(selectionModel());
     setSelectionModel(&rows_.Selection());
   }
