@@ -20,40 +20,16 @@
 
 namespace drobi::gui_testing {
 
-using Fraction = std::pair<long long, long long>;
+using drobi::testing::DrawsFor;
+using drobi::testing::Fraction;
+using drobi::testing::StartDrawsFor;
 
 // The table that Form_Load leaves on screen (interval 20).
 inline const std::vector<Fraction> kTable{{-3, 7}, {5, 1},    {0, 9},   {1, 3},  {19, 16}, {-7, 12},
                                           {2, 9},  {13, 17},  {11, 14}, {-1, 6}, {4, 11},  {17, 19},
                                           {9, 8},  {-18, 13}, {6, 77},  {15, 2}};
 
-// The four draws of each row (sign, numerator, multiplier, denominator base) that make the
-// generator produce `table` from interval n: q = 1 + y·m with the first multiplier m that fits.
-inline std::vector<float> DrawsFor(const std::vector<Fraction>& table, int n) {
-  std::vector<float> draws;
-  const auto cell = [n](long long value) {
-    return (static_cast<float>(value) + 0.5f) / static_cast<float>(n);
-  };
-  for (const auto& [p, q] : table) {
-    long long m = 1;
-    while ((q - 1) % m != 0 || (q - 1) / m >= n) ++m;
-    // floor(R·100) mod 5 is 0 for a negative numerator, and the multiplier itself.
-    draws.push_back(p < 0 ? 0.005f : 0.015f);
-    draws.push_back(cell(p < 0 ? -p : p));
-    draws.push_back((static_cast<float>(m) + 0.5f) / 100.0f);
-    draws.push_back(cell((q - 1) / m));
-  }
-  return draws;
-}
-
-// Two tables for Form_Load (it generates twice); the second one stays.
-inline std::vector<float> StartDraws() {
-  std::vector<Fraction> first(16, Fraction{1, 2});
-  std::vector<float> draws = DrawsFor(first, 20);
-  const std::vector<float> second = DrawsFor(kTable, 20);
-  draws.insert(draws.end(), second.begin(), second.end());
-  return draws;
-}
+inline std::vector<float> StartDraws() { return StartDrawsFor(kTable); }
 
 template <typename Widget = QWidget>
 Widget* Find(QWidget& window, const char* name) {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <string>
 
+#include "tests/support/scenario_name.hpp"
+
 namespace drobi {
 namespace {
 
@@ -51,13 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, BrokenState,
                          ::testing::Values(Broken{"no-interval", " 11", "Division by zero"},
                                            Broken{"lost-interval", " 11", "Division by zero"},
                                            Broken{"no-row", " 11", "Division by zero"}),
-                         [](const auto& info) {
-                           std::string name;
-                           for (const char* c = info.param.scenario; *c != '\0'; ++c) {
-                             if (*c != '-') name += *c;
-                           }
-                           return name;
-                         });
+                         drobi::testing::ScenarioName());
 
 }  // namespace
 }  // namespace drobi

@@ -29,7 +29,10 @@ inline std::string ExactRounded(std::int64_t p, std::int64_t q, int d, const std
 inline std::vector<std::string> ExactLongNumber(std::int64_t p, std::int64_t q, int n) {
   const std::int64_t whole = std::llabs(p) / q;
   const bool negative = (p < 0) && whole != 0;
-  std::vector<std::string> rows{(negative ? "-" : " ") + std::to_string(whole) + "."};
+  std::string head(1, negative ? '-' : ' ');
+  head += std::to_string(whole);
+  head += '.';
+  std::vector<std::string> rows{head};
   std::int64_t rest = std::llabs(p) % q;
   for (int i = 0; i < n; ++i) {
     rest *= 10;

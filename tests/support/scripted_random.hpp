@@ -34,6 +34,35 @@ class ScriptedRandom : public RandomSource {
   int randomized_ = 0;
 };
 
+using Fraction = std::pair<long long, long long>;
+
+// The four draws of each row (sign, numerator, multiplier, denominator base) that make the
+// generator produce `table` from interval n: q = 1 + y·m with the first multiplier m that fits.
+inline std::vector<float> DrawsFor(const std::vector<Fraction>& table, int n) {
+  std::vector<float> draws;
+  const auto cell = [n](long long value) {
+    return (static_cast<float>(value) + 0.5f) / static_cast<float>(n);
+  };
+  for (const auto& [p, q] : table) {
+    long long m = 1;
+    while ((q - 1) % m != 0 || (q - 1) / m >= n) ++m;
+    // floor(R·100) mod 5 is 0 for a negative numerator, and the multiplier itself.
+    draws.push_back(p < 0 ? 0.005f : 0.015f);
+    draws.push_back(cell(p < 0 ? -p : p));
+    draws.push_back((static_cast<float>(m) + 0.5f) / 100.0f);
+    draws.push_back(cell((q - 1) / m));
+  }
+  return draws;
+}
+
+// Form_Load generates two tables with interval 20; the second one, `shown`, stays.
+inline std::vector<float> StartDrawsFor(const std::vector<Fraction>& shown) {
+  std::vector<float> draws = DrawsFor(std::vector<Fraction>(16, Fraction{1, 2}), 20);
+  const std::vector<float> second = DrawsFor(shown, 20);
+  draws.insert(draws.end(), second.begin(), second.end());
+  return draws;
+}
+
 // An endless, reproducible stream: draw k is (k·stride mod 1000 + 0.5)/1000, so every part of
 // [0, 1) comes up and tables differ from one call to the next.
 class CountingRandom : public RandomSource {

@@ -81,7 +81,9 @@ TEST_P(ShowLongNumberIntervals, MatchesExactLongDivision) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Intervals, ShowLongNumberIntervals, ::testing::Values(10, 20, 50),
-                         [](const auto& info) { return "N" + std::to_string(info.param); });
+                         [](const auto& info) {
+                           return std::string("N").append(std::to_string(info.param));
+                         });
 
 TEST(ShowLongNumber, LargestDenominatorsNinetyDigits) {
   SpisArray spis = PresetLists();
