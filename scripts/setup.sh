@@ -5,7 +5,8 @@
 #   scripts/setup.sh --tests     also what only the tests use: the package checks and the Windows
 #                                build run under Wine
 #   scripts/setup.sh --package   also what making the .deb package takes (scripts/package.sh)
-#   scripts/setup.sh --windows   also the cross compiler of drobi.exe (scripts/build-windows.sh)
+#   scripts/setup.sh --windows   also the cross compiler of drobi.exe, GoogleTest's sources and
+#                                the icon tools (scripts/build-windows.sh)
 #   scripts/setup.sh --bench     also the start-up benchmark's tools (bench/startup.sh)
 # The options combine.
 set -euo pipefail
@@ -18,8 +19,8 @@ packages=(
   xvfb xauth xdotool
 )
 package_packages=(dpkg-dev file)
-windows_packages=(g++-mingw-w64-x86-64-posix)
-test_packages=(desktop-file-utils appstream wine64 wine "${package_packages[@]}"
+windows_packages=(g++-mingw-w64-x86-64-posix googletest imagemagick icoutils)
+test_packages=(desktop-file-utils appstream wine64 wine fonts-wine "${package_packages[@]}"
   "${windows_packages[@]}")
 bench_packages=(hyperfine valgrind time jq)
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets the machine up, builds everything and runs every test.
+# Sets the machine up, builds everything (the Windows build too) and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,3 +7,7 @@ scripts/setup.sh --tests
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+# drobi.exe cross-compiled for Windows, and its tests under Wine.
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows

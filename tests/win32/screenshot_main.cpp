@@ -1,0 +1,102 @@
+// A look at the Windows window under Wine: the program's window on the scripted table, with the
+// hover text of a row of the long number showing, saved from the screen as a BMP file.
+//
+// Usage: drobi_screenshot FILE.bmp
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "tests/support/scripted_random.hpp"
+#include "tests/win32/window_driver.hpp"
+#include "ui/main_form.hpp"
+#include "ui/win32/handles.hpp"
+#include "ui/win32/main_window.hpp"
+#include "ui/win32/number_style.hpp"
+#include "ui/win32/program.hpp"
+
+namespace {
+
+// A part of the screen as a 24-bit BMP file.
+bool SaveScreen(const char* path, RECT part) {
+  const RECT whole{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  IntersectRect(&part, &part, &whole);
+  const int width = part.right - part.left;
+  const int height = part.bottom - part.top;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const drobi::win32::Bitmap bitmap(CreateCompatibleBitmap(screen, width, height));
+  bool saved = false;
+  {
+    const drobi::win32::Selection selected(memory, bitmap.get());
+    saved = BitBlt(memory, 0, 0, width, height, screen, part.left, part.top, SRCCOPY) != FALSE;
+  }
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof(info);
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  const int stride = (width * 3 + 3) / 4 * 4;
+  std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
+  saved = saved && GetDIBits(memory, bitmap.get(), 0, static_cast<UINT>(height), pixels.data(),
+                             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == height;
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (!saved) return false;
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof(file) + sizeof(info);
+  file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+  out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  using namespace drobi::win32;
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: drobi_screenshot FILE.bmp\n");
+    return 2;
+  }
+  drobi::testing::ScriptedRandom random(testing::StartDraws());
+  drobi::MainForm form(random, SystemNumberStyle());
+  MainWindow window(form, GetModuleHandleW(nullptr));
+  if (!window.Guarded([&form] { form.Form_Load(); })) return 1;
+  window.Show(SW_SHOWNORMAL);
+  SetForegroundWindow(window.Handle());
+  const auto dispatch = [&window](const MSG& message) { Dispatch(window, message); };
+  testing::PumpUntil(dispatch, [] { return true; });
+
+  const HWND dylgo = window.Control("Dylgo");
+  testing::MoveMouse(testing::CentreOf(dylgo, testing::RowBox(dylgo, 3)));
+  const HWND tip = window.Tooltip();
+  if (!testing::PumpUntil(dispatch, [tip] { return IsWindowVisible(tip) != FALSE; })) {
+    std::fprintf(stderr, "drobi_screenshot: the hover text did not show\n");
+    return 1;
+  }
+  testing::PumpUntil(
+      dispatch, [] { return true; }, std::chrono::milliseconds(500));
+  // The window with its frame and the hover text, and a little of the desktop around them.
+  RECT window_box;
+  RECT tip_box;
+  GetWindowRect(window.Handle(), &window_box);
+  GetWindowRect(tip, &tip_box);
+  RECT part;
+  UnionRect(&part, &window_box, &tip_box);
+  InflateRect(&part, 12, 12);
+  if (!SaveScreen(argv[1], part)) {
+    std::fprintf(stderr, "drobi_screenshot: cannot save the screen to %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace drobi::win32 {
+
+// What the user is told about an error that escaped a handler.
+struct ErrorReport {
+  int number = 0;  // the run-time error's number; 0 when the error carries none
+  std::string text;
+};
+
+// Turns whatever was thrown into the number and text the user sees.
+ErrorReport DescribeError(const std::exception_ptr& error) noexcept;
+
+// The border between the window procedures and the form. A C++ exception must not unwind
+// through a window procedure (the window system's own code lies between them), so every call
+// into the form from a window procedure goes through Run(). The first error is reported, and
+// the message loop is told to end with kExitStatus; from then on no call reaches the form,
+// whose lists may be half written.
+class ErrorEdge {
+ public:
+  using Reporter = std::function<void(const ErrorReport&)>;
+
+  static constexpr int kExitStatus = 1;
+
+  explicit ErrorEdge(Reporter reporter = {}) : reporter_(std::move(reporter)) {}
+
+  void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+
+  // True when the action ran to its end.
+  template <typename Action>
+  bool Run(Action&& action) noexcept {
+    if (failed_) return false;
+    std::exception_ptr error;
+    try {
+      action();
+      return true;
+    } catch (...) {
+      error = std::current_exception();
+    }
+    Fail(error);
+    return false;
+  }
+
+  // A window procedure's work: what `handle` returns, or, when an error escapes it, what
+  // `fallback` (the window system's default handling of the message) returns after the error
+  // was reported. Unlike Run(), the messages keep being handled after an error.
+  template <typename Handle, typename Fallback>
+  LRESULT Answer(Handle&& handle, Fallback&& fallback) noexcept {
+    std::exception_ptr error;
+    try {
+      return handle();
+    } catch (...) {
+      error = std::current_exception();
+    }
+    Fail(error);
+    return fallback();
+  }
+
+  // Reports an error caught elsewhere (once) and ends the message loop.
+  void Fail(const std::exception_ptr& error) noexcept;
+  bool Failed() const { return failed_; }
+
+ private:
+  Reporter reporter_;
+  bool failed_ = false;
+};
+
+}  // namespace drobi::win32

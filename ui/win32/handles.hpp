@@ -1,0 +1,46 @@
+#pragma once
+
+// Owners of the window system's handles: each is released once, when its owner goes.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <type_traits>
+
+namespace drobi::win32 {
+
+struct GdiObjectRelease {
+  void operator()(void* object) const noexcept { DeleteObject(static_cast<HGDIOBJ>(object)); }
+};
+struct IconRelease {
+  void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
+};
+struct WindowRelease {
+  void operator()(HWND window) const noexcept { DestroyWindow(window); }
+};
+
+using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectRelease>;
+using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectRelease>;
+using Pen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectRelease>;
+using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectRelease>;
+using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconRelease>;
+using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowRelease>;
+
+// Selects an object into a device context for as long as it lives.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~Selection() { SelectObject(dc_, previous_); }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// &H00BBGGRR&, as the form stores colours, is the window system's COLORREF as it is.
+inline COLORREF StoredColour(std::uint32_t stored) { return static_cast<COLORREF>(stored); }
+
+}  // namespace drobi::win32
