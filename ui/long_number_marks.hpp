@@ -7,18 +7,9 @@
 
 #include "core/long_division.hpp"
 #include "ui/lists.hpp"
+#include "ui/row_texts.hpp"
 
 namespace drobi {
-
-// How a row of the long number is marked beside its text.
-struct RowMark {
-  bool pre_period = false;   // a digit before the repeating part (or before the zeros that end
-                             // a terminating fraction)
-  int turn = 0;              // the turn of the period the digit belongs to, 1 for the first;
-                             // 0 outside the period
-  bool starts_turn = false;  // the first digit of a turn: a separator line goes above it
-  std::uint32_t tint = 0;    // &H00BBGGRR&, meaningful only inside the period (turn > 0)
-};
 
 // The two tints of alternate turns of the period, as stored colours &H00BBGGRR&: pale yellow and
 // pale blue stay apart also for the common kinds of colour blindness, and the selection's
@@ -38,19 +29,19 @@ inline constexpr std::uint32_t kPeriodTints[2] = {0x00AAEEFF, 0x00FFE4C4};
 // alternating between the two tints from one turn to the next, and its first digit a separator
 // line above it, so that colour is never the only signal. A terminating fraction has no period
 // and marks no turn. Texts are UTF-8.
-class LongNumberMarks {
+class LongNumberMarks : public RowTexts {
  public:
   LongNumberMarks(const SpisArray& spis, const ListBox& dylgo);
 
   // Whether Dylgo holds the long number of the selected fraction, so that its rows are marked.
   bool Marked() const { return Current() != nullptr; }
-  RowMark Mark(int row) const;
+  RowMark Mark(int row) const override;
   // The list's own hover text, a line break and the step that gave the row; empty for a row that
   // is not marked, which shows the list's hover text alone.
-  std::string HoverText(int row) const;
+  std::string HoverText(int row) const override;
   // What a screen reader announces for the row: «6, цифра 3, начало на период 2»; empty for a
   // row that is not marked, which is announced by its text.
-  std::string AccessibleText(int row) const;
+  std::string AccessibleText(int row) const override;
 
  private:
   // The division and period behind the rows of Dylgo, with the fraction they are for.

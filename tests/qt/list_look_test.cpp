@@ -17,6 +17,7 @@
 #include "tests/support/lists.hpp"
 #include "tests/support/qt_lists.hpp"
 #include "ui/long_number.hpp"
+#include "ui/long_number_marks.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/main_window.hpp"
 
@@ -109,7 +110,7 @@ class ListLook : public ::testing::TestWithParam<LookCase> {
     ErrorEdge edge{[](const ErrorReport& report) { ADD_FAILURE() << report.text; }, [](int) {}};
     QWidget window;
     ListView list(box, edge, &window);
-    list.Rows().SetMarks(std::make_unique<LongNumberMarks>(spis, box));
+    list.Rows().SetRowTexts(std::make_unique<LongNumberMarks>(spis, box));
     const QImage image = Grab(list, window, [&] {
       if (c.selected >= 0) box.SetListIndex(c.selected);
       if (c.scroll_to >= 0) ScrollToRow(list, c.scroll_to);

@@ -61,8 +61,8 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-void ListModel::SetMarks(std::unique_ptr<const LongNumberMarks> marks) {
-  marks_ = std::move(marks);
+void ListModel::SetRowTexts(std::unique_ptr<const RowTexts> texts) {
+  marks_ = std::move(texts);
   if (shown_ > 0) emit dataChanged(index(0), index(shown_ - 1));
 }
 

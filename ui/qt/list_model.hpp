@@ -4,7 +4,7 @@
 #include <QItemSelectionModel>
 #include <memory>
 
-#include "ui/long_number_marks.hpp"
+#include "ui/row_texts.hpp"
 #include "ui/model/list_box.hpp"
 
 namespace drobi {
@@ -40,8 +40,8 @@ class ListModel : public QAbstractListModel, private ListBoxObserver {
   // Makes the selection the ListBox's row again, after someone else has changed it.
   void FollowSelection() { IndexChanged(list_.ListIndex()); }
 
-  // The long number's marks, shown as hover and accessible texts, tints and the period roles.
-  void SetMarks(std::unique_ptr<const LongNumberMarks> marks);
+  // What the rows show beyond their texts: hover and accessible texts, tints and the period roles.
+  void SetRowTexts(std::unique_ptr<const RowTexts> texts);
 
  private:
   void RowAdded(int row, const std::string& text) override;
@@ -54,7 +54,7 @@ class ListModel : public QAbstractListModel, private ListBoxObserver {
   QItemSelectionModel selection_;
   int shown_ = 0;
   bool following_ = false;
-  std::unique_ptr<const LongNumberMarks> marks_;
+  std::unique_ptr<const RowTexts> marks_;
 };
 
 }  // namespace drobi

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "ui/long_number_marks.hpp"
+#include "ui/row_texts.hpp"
 #include "ui/qt/click_label.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/list_view.hpp"
@@ -71,10 +71,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     switch (control.kind) {
       case ControlKind::kList: {
         auto* list = new ListView(ListOf(form_, control.index), edge_, this);
-        // The long number shows the marks of its period beside its digits.
-        if (control.index < 0) {
-          list->Rows().SetMarks(std::make_unique<LongNumberMarks>(form_.Spis, form_.Dylgo));
-        }
+        if (auto texts = RowTextsFor(form_, control)) list->Rows().SetRowTexts(std::move(texts));
         widget = list;
         break;
       }

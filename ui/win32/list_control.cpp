@@ -55,9 +55,9 @@ void ListControl::SelectionChanged() {
   edge_.Run([this, row] { list_.UserClick(row); });
 }
 
-void ListControl::ShowMarks(std::unique_ptr<const LongNumberMarks> marks, HWND tooltip,
-                            std::wstring hover) {
-  marks_ = std::move(marks);
+void ListControl::ShowRowTexts(std::unique_ptr<const RowTexts> texts, HWND tooltip,
+                               std::wstring hover) {
+  marks_ = std::move(texts);
   tooltip_ = tooltip;
   list_hover_ = std::move(hover);
   if (tooltip_ == nullptr) return;

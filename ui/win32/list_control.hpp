@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/long_number_marks.hpp"
+#include "ui/row_texts.hpp"
 #include "ui/model/list_box.hpp"
 #include "ui/win32/error_edge.hpp"
 
@@ -32,9 +32,9 @@ class ListControl : private ListBoxObserver {
   // LBN_SELCHANGE from the control.
   void SelectionChanged();
 
-  // The long number: rows drawn with the marks of the period (the control is owner-drawn), and a
-  // hover text of each row's own in `tooltip`, the list's `hover` for rows without one.
-  void ShowMarks(std::unique_ptr<const LongNumberMarks> marks, HWND tooltip, std::wstring hover);
+  // Rows with texts of their own: a hover text per row in `tooltip`, the list's `hover` for rows
+  // without one, and the marks drawn beside the rows when the control is owner-drawn.
+  void ShowRowTexts(std::unique_ptr<const RowTexts> texts, HWND tooltip, std::wstring hover);
   // WM_DRAWITEM of an owner-drawn row.
   void Draw(const DRAWITEMSTRUCT& item) const;
 
@@ -56,7 +56,7 @@ class ListControl : private ListBoxObserver {
   ListBox& list_;
   HWND control_;
   ErrorEdge& edge_;
-  std::unique_ptr<const LongNumberMarks> marks_;
+  std::unique_ptr<const RowTexts> marks_;
   HWND tooltip_ = nullptr;
   std::wstring list_hover_;
   std::wstring hover_;  // what the tooltip shows; it reads the text from here

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/long_number_marks.hpp"
+#include "ui/row_texts.hpp"
 #include "ui/win32/dpi.hpp"
 #include "ui/win32/list_control.hpp"
 #include "ui/win32/text.hpp"
@@ -159,11 +159,11 @@ void MainWindow::AddTooltips() {
   for (ControlView& control : controls_) {
     if (control.layout->hover == nullptr) continue;
     std::wstring hover = Wide(control.layout->hover);
-    if (control.layout->kind == ControlKind::kList && control.layout->index < 0) {
-      // The long number: each row says which division step gave its digit.
-      control.list->ShowMarks(std::make_unique<LongNumberMarks>(form_.Spis, form_.Dylgo), tooltip_,
-                              std::move(hover));
-      continue;
+    if (control.list) {
+      if (auto texts = RowTextsFor(form_, *control.layout)) {
+        control.list->ShowRowTexts(std::move(texts), tooltip_, std::move(hover));
+        continue;
+      }
     }
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);

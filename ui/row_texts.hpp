@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ui/main_form.hpp"
+#include "ui/window_layout.hpp"
+
+namespace drobi {
+
+// How a row of the long number is marked beside its text.
+struct RowMark {
+  bool pre_period = false;   // a digit before the repeating part (or before the zeros that end
+                             // a terminating fraction)
+  int turn = 0;              // the turn of the period the digit belongs to, 1 for the first;
+                             // 0 outside the period
+  bool starts_turn = false;  // the first digit of a turn: a separator line goes above it
+  std::uint32_t tint = 0;    // &H00BBGGRR&, meaningful only inside the period (turn > 0)
+};
+
+// What a list shows of each row beyond its text: a hover text, what a screen reader says, and
+// the marks drawn beside it. Worked out from the lists when a view asks, never stored with the
+// rows; a view asks again for every paint, so an answer always matches the rows shown.
+class RowTexts {
+ public:
+  virtual ~RowTexts() = default;
+  // The row's hover text; empty where the row has none of its own and the list's hover stands.
+  virtual std::string HoverText(int row) const = 0;
+  // What a screen reader announces for the row; empty where the row's text says it.
+  virtual std::string AccessibleText(int row) const = 0;
+  virtual RowMark Mark(int /*row*/) const { return {}; }
+};
+
+// The row texts of the list that `control` shows, or nothing where its rows have none.
+std::unique_ptr<const RowTexts> RowTextsFor(const MainForm& form, const ControlLayout& control);
+
+}  // namespace drobi
