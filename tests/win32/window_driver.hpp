@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/support/scripted_random.hpp"
+#include "ui/win32/text.hpp"
 
 namespace drobi::win32::testing {
 
@@ -48,7 +49,7 @@ inline std::string TextOf(HWND window) {
   return Utf8Of(text);
 }
 
-// LB_GETTEXT of every row.
+// The text every row shows: LB_GETTEXT up to what only a screen reader hears.
 inline std::vector<std::string> RowsOf(HWND list) {
   std::vector<std::string> rows;
   const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
@@ -57,7 +58,7 @@ inline std::vector<std::string> RowsOf(HWND list) {
                       L'\0');
     const auto length = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
     text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-    rows.push_back(Utf8Of(text));
+    rows.push_back(Utf8Of(std::wstring(drobi::win32::ShownRowText(text))));
   }
   return rows;
 }

@@ -99,6 +99,7 @@ void ListControl::Draw(const DRAWITEMSTRUCT& item) const {
     const auto copied =
         SendMessageW(control_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    text.resize(ShownRowText(text).size());
     const auto font = reinterpret_cast<HFONT>(SendMessageW(control_, WM_GETFONT, 0, 0));
     const Selection font_selection(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

@@ -16,4 +16,10 @@ std::wstring ShownLines(std::string_view utf8);
 // What the user sees in an edit control, back as a form text: UTF-8, each "\r\n" as "\n".
 std::string FormLines(std::wstring_view shown);
 
+// A list control's row string is the row's text as the list shows it, then, where a screen reader
+// is to hear more than that text, a tab and what it hears. Only the part before the tab is drawn.
+inline std::wstring_view ShownRowText(std::wstring_view row_string) {
+  return row_string.substr(0, row_string.find(L'\t'));
+}
+
 }  // namespace drobi::win32
