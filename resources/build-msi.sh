@@ -5,7 +5,10 @@
 #
 # wixl 0.101 drops an attribute it does not know with only a warning, so any word from it fails
 # the build. It also loses text outside ASCII: the Bulgarian names are written afterwards with
-# msibuild into a package whose strings are in code page 1251, and read back.
+# msibuild into a package whose strings are in code page 1251, and read back. Nor does it know
+# MajorUpgrade's AllowSameVersionUpgrades: each build has a product code of its own, so a rebuild
+# of the same version would install beside the one a school has, as a second entry; the upgrade
+# row is made again to take in its own version too (attribute 512 added to 1).
 set -euo pipefail
 if (($# != 4)); then
   echo "usage: resources/build-msi.sh VERSION DROBI.EXE DROBI.ICO OUTPUT.msi" >&2
@@ -26,12 +29,17 @@ if [[ -s "$work/wixl.log" ]]; then
   exit 1
 fi
 
+upgrade_code=$(msiinfo export "$work/drobi.msi" Property | tr -d '\r' |
+  awk -F '\t' '$1 == "UpgradeCode" { print $2 }')
 name='Дроби'
 refusal="Вече е инсталирана по-нова версия на $name."
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$work/drobi.msi" -i "$work/_ForceCodepage.idt" \
   -q "UPDATE \`Property\` SET \`Value\` = '$name' WHERE \`Property\` = 'ProductName'" \
   -q "UPDATE \`Shortcut\` SET \`Name\` = 'drobi|$name' WHERE \`Shortcut\` = 'StartMenu'" \
+  -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'" \
+  -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`)
+      VALUES ('$upgrade_code', '$version', 513, 'WIX_UPGRADE_DETECTED')" \
   -q "UPDATE \`LaunchCondition\` SET \`Description\` = '$refusal'
       WHERE \`Condition\` = 'NOT WIX_DOWNGRADE_DETECTED'"
 msiinfo export "$work/drobi.msi" Property | tr -d '\r' | grep -qx "ProductName	$name" || {

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The Windows Installer package, built with resources/build-msi.sh from the drobi.exe under test:
 # first what it holds (msiinfo, msiextract), then under Wine, in a prefix of its own made afresh,
-# what a silent install, an upgrade to a higher version, a refused downgrade and a removal leave
-# behind, each timed. The higher version holds drobi.exe with bytes appended, so that the file it
-# leaves can be told from the older one.
+# what a silent install, a rebuild of the same version, an upgrade to a higher version, a refused
+# downgrade and a removal leave behind, each timed. The higher version holds drobi.exe with bytes
+# appended, so that the file it leaves can be told from the older one.
 #
 #   tests/win32/msi_test.sh BUILD_MSI VERSION DROBI.EXE DROBI.ICO WORK_DIR
 set -euo pipefail
@@ -29,10 +29,14 @@ cd "$work"
 cp "$exe" newer.exe
 printf 'drobi %s\n' "$newer" >>newer.exe
 "$build_msi" "$version" "$exe" "$icon" drobi.msi
+"$build_msi" "$version" "$exe" "$icon" rebuilt.msi
 "$build_msi" "$newer" newer.exe "$icon" newer.msi
 
 # What the package holds.
 table() { msiinfo export drobi.msi "$1" | tr -d '\r' | tail -n +4; }
+product_code() { msiinfo export "$1" Property | tr -d '\r' | grep '^ProductCode	'; }
+[[ "$(product_code drobi.msi)" != "$(product_code rebuilt.msi)" ]] ||
+  fail "a rebuild has the same product code: installing it would change nothing"
 for row in "ALLUSERS	1" "ProductName	$name" "ProductVersion	$version" "Manufacturer	$publisher" \
   "UpgradeCode	$upgrade_code" "ARPPRODUCTICON	drobi.ico" "ARPNOMODIFY	1" "ARPNOREPAIR	1"; do
   table Property | grep -qxF "$row" || fail "no property row '$row'"
@@ -107,6 +111,12 @@ timeout 30 wine taskkill /im drobi.exe >/dev/null
 status=0
 wait "$program" || status=$?
 ((status == 0)) || fail "the installed drobi.exe ended with status $status"
+
+# A rebuild of the same version, as a school gets it again, replaces the one installed.
+run_msiexec /i rebuilt.msi
+((status == 0)) || fail "rebuild: msiexec status $status"
+read_entries
+[[ "$entries" == "$version|$publisher" ]] || fail "rebuild: Apps & features has '$entries'"
 
 run_msiexec /i newer.msi
 ((status == 0)) || fail "upgrade: msiexec status $status"
