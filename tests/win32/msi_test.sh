@@ -8,7 +8,7 @@
 #   tests/win32/msi_test.sh BUILD_MSI VERSION DROBI.EXE DROBI.ICO WORK_DIR
 set -euo pipefail
 export LC_ALL=C.UTF-8
-(($# == 5)) || { echo "usage: tests/win32/msi_test.sh BUILD_MSI VERSION EXE ICO WORK_DIR" >&2; exit 2; }
+(($# == 5)) || { echo "usage: msi_test.sh BUILD_MSI VERSION EXE ICO WORK_DIR" >&2; exit 2; }
 if [[ -z "${DROBI_MSI_SESSION:-}" ]]; then
   DROBI_MSI_SESSION=1 exec xvfb-run --auto-servernum \
     --server-args="-screen 0 1024x768x24 -nolisten tcp" "$(realpath "$0")" "$@"
@@ -98,7 +98,7 @@ read_entries
 [[ "$entries" == "$version|$publisher" ]] || fail "install: Apps & features has '$entries'"
 lnk=$(shortcuts)
 [[ -n "$lnk" && "$(wc -l <<<"$lnk")" == 1 ]] || fail "install: shortcuts: '$lnk'"
-grep -qaF 'C:\Program Files\Drobi\drobi.exe' "$lnk" || fail "install: the shortcut is not to drobi.exe"
+grep -qaF 'C:\Program Files\Drobi\drobi.exe' "$lnk" || fail "install: the shortcut is elsewhere"
 icons=$(find "$drive_c/windows/Installer" -name drobi.ico)
 [[ -n "$icons" ]] || fail "install: no product icon"
 cmp "$icon" "$icons" || fail "install: the product icon is not drobi.ico"
