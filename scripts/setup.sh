@@ -5,8 +5,9 @@
 #   scripts/setup.sh --tests     also what only the tests use: the package checks and the Windows
 #                                build run under Wine
 #   scripts/setup.sh --package   also what making the .deb package takes (scripts/package.sh)
-#   scripts/setup.sh --windows   also the cross compiler of drobi.exe, GoogleTest's sources and
-#                                the icon tools (scripts/build-windows.sh)
+#   scripts/setup.sh --windows   also the cross compiler of drobi.exe, GoogleTest's sources, the
+#                                icon tools (scripts/build-windows.sh) and the Windows Installer
+#                                package's tools (scripts/package-windows.sh)
 #   scripts/setup.sh --bench     also the start-up benchmark's tools (bench/startup.sh)
 # The options combine.
 set -euo pipefail
@@ -19,7 +20,7 @@ packages=(
   xvfb xauth xdotool
 )
 package_packages=(dpkg-dev file)
-windows_packages=(g++-mingw-w64-x86-64-posix googletest imagemagick icoutils)
+windows_packages=(g++-mingw-w64-x86-64-posix googletest imagemagick icoutils wixl msitools)
 test_packages=(desktop-file-utils appstream wine64 wine fonts-wine "${package_packages[@]}"
   "${windows_packages[@]}")
 bench_packages=(hyperfine valgrind time jq)
