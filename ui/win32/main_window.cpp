@@ -78,8 +78,7 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
 }
 
 MainWindow::~MainWindow() {
-  // The controls go with the window, while the bindings that watch them still exist.
-  destroying_ = true;
+  destroying_ = true;  // the controls go with the window, while their bindings still exist
   annotations_.Clear();
   window_.reset();
 }
@@ -155,13 +154,9 @@ void MainWindow::HandleDpiChange(int dpi, const RECT* suggested) {
   tips_->SetDpi(dpi);
 
   const SIZE size = WindowSize(dpi);
-  if (suggested != nullptr) {
-    SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-  }
+  const POINT at = suggested != nullptr ? POINT{suggested->left, suggested->top} : POINT{};
+  SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE | (suggested != nullptr ? 0 : SWP_NOMOVE));
   icons_.Load(Handle(), dpi);
   InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -194,6 +189,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
         control->OnCommand(HIWORD(w));
       }
       return 0;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC: {
       ChildControl* control = ControlById(GetDlgCtrlID(reinterpret_cast<HWND>(l)));
       const HBRUSH brush =
