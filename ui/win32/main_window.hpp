@@ -91,7 +91,6 @@ class MainWindow {
   MainForm& form_;
   ErrorEdge edge_;
   Annotations annotations_;
-  Window window_;
   std::unique_ptr<HoverTips> tips_;
   std::vector<std::unique_ptr<ChildControl>> controls_;  // in the layout's order
   std::vector<ListControl*> lists_;
@@ -101,6 +100,9 @@ class MainWindow {
   WindowIcons icons_;
   int dpi_ = kDefaultDpi;
   bool destroying_ = false;
+  // Last, so that also a window whose making failed goes before the controls, fonts and icons
+  // it uses.
+  Window window_;
 };
 
 }  // namespace drobi::win32
