@@ -75,10 +75,11 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
   });
   // The screen the window opened on decides its size.
   HandleDpiChange(WindowDpi(Handle()), nullptr);
+  quits_with_window_ = true;
 }
 
 MainWindow::~MainWindow() {
-  destroying_ = true;  // the controls go with the window, while their bindings still exist
+  quits_with_window_ = false;  // the controls go with the window, while their bindings exist
   annotations_.Clear();
   window_.reset();
 }
@@ -231,7 +232,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_DESTROY:
       annotations_.Clear();
       // The user closed the window: the program ends, with the status of an error shown before.
-      if (!destroying_) PostQuitMessage(edge_.Failed() ? ErrorEdge::kExitStatus : 0);
+      if (quits_with_window_) PostQuitMessage(edge_.Failed() ? ErrorEdge::kExitStatus : 0);
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);

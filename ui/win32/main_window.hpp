@@ -99,7 +99,8 @@ class MainWindow {
   WindowFonts fonts_{kDefaultDpi};
   WindowIcons icons_;
   int dpi_ = kDefaultDpi;
-  bool destroying_ = false;
+  // Whether the window's going ends the program: once it is made, and until MainWindow goes.
+  bool quits_with_window_ = false;
   // Last, so that also a window whose making failed goes before the controls, fonts and icons
   // it uses.
   Window window_;
