@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/random_source.hpp"
+#include "ui/form_controls.hpp"
 #include "ui/main_form.hpp"
 #include "ui/qt/main_window.hpp"
 #include "ui/window_layout.hpp"
@@ -33,10 +34,6 @@ using drobi::TwipsToPixels;
 QRect PixelRect(const ControlLayout& control) {
   return QRect(TwipsToPixels(control.left), TwipsToPixels(control.top),
                TwipsToPixels(control.width), TwipsToPixels(control.height));
-}
-
-const drobi::ListBox& ListOf(const drobi::MainForm& form, int index) {
-  return index < 0 ? form.Dylgo : form.Spis[static_cast<std::size_t>(index)];
 }
 
 // The rows a list of that height shows: from the top, or as far down as keeps the selected row in
@@ -106,11 +103,10 @@ class ContentFloor : public QWidget {
           painter.drawText(rect, Qt::AlignCenter, QString::fromStdString(form_.Command1.Caption()));
           break;
         case ControlKind::kList:
-          PaintRows(painter, rect, ListOf(form_, control.index));
+          PaintRows(painter, rect, drobi::ListOf(form_, control));
           break;
         case ControlKind::kText:
-          PaintVisibleLines(painter, rect,
-                            form_.Text1[static_cast<std::size_t>(control.index)].Text());
+          PaintVisibleLines(painter, rect, drobi::TextOf(form_, control).Text());
           break;
         case ControlKind::kSpot:
           break;

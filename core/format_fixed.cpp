@@ -59,6 +59,22 @@ std::string Grouped(const std::string& integer, const NumberStyle& style) {
   return out;
 }
 
+// The magnitude's text with the sign where the style puts it.
+std::string Negative(const std::string& magnitude, const NumberStyle& style) {
+  switch (style.negative_format) {
+    case 0:
+      return "(" + magnitude + ")";
+    case 2:
+      return style.negative_sign + " " + magnitude;
+    case 3:
+      return magnitude + style.negative_sign;
+    case 4:
+      return magnitude + " " + style.negative_sign;
+    default:
+      return style.negative_sign + magnitude;
+  }
+}
+
 }  // namespace
 
 std::string FormatFixed(double value, int digits, const NumberStyle& style) {
@@ -87,10 +103,10 @@ std::string FormatFixed(double value, int digits, const NumberStyle& style) {
   integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
 
   const bool zero = kept.find_first_not_of('0') == std::string::npos;
-  std::string out = (value < 0 && !zero) ? style.negative_sign : std::string();
+  std::string out;
   if (integer != "0" || style.leading_zero || digits == 0) out += Grouped(integer, style);
   if (digits > 0) out += style.decimal_separator + fraction;
-  return out;
+  return (value < 0 && !zero) ? Negative(out, style) : out;
 }
 
 }  // namespace drobi

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "ui/main_form.hpp"
 #include "ui/window_layout.hpp"
@@ -34,5 +35,11 @@ class RowTexts {
 
 // The row texts of the list that `control` shows, or nothing where its rows have none.
 std::unique_ptr<const RowTexts> RowTextsFor(const MainForm& form, const ControlLayout& control);
+
+// The hover text of a row of `list`: the row's own, or the list's where the row has none.
+std::string RowHoverText(const RowTexts& texts, int row, const ControlLayout& list);
+// What a screen reader is to hear of a row after the row's text `shown`, which it reads from the
+// row itself: the row's accessible text without that text and the comma after it at its start.
+std::string SpokenAfterText(const RowTexts& texts, int row, std::string_view shown);
 
 }  // namespace drobi

@@ -45,8 +45,8 @@ constexpr std::array<ControlLayout, 18> kControls{{
     {"Spis(5)", K::kList, 5, 6600, 960, 735, 1200, nullptr,
      "Брой цифри (10..90) на десетичната дроб - дълго число", "дълго число: брой цифри",
      kPlatformColour, kFont},
-    {"Dylgo", K::kList, -1, 7440, 960, 855, 1200, nullptr, "На всеки следващ ред е поредната цифра",
-     "дълго число", kPlatformColour, kFont},
+    {"Dylgo", K::kList, 0, 7440, 960, 855, 1200, nullptr, "На всеки следващ ред е поредната цифра",
+     "дълго число", kPlatformColour, kFont, true},
     {"Etiket(5)", K::kLabel, 5, 6600, 600, 1695, 375, "дълго число", nullptr, nullptr, 0x0000C0C0,
      kFont},
     // Runs past the bottom and the right edge of the window, which clips it there.
@@ -76,11 +76,6 @@ const ControlLayout& ControlNamed(std::string_view name) {
     if (name == control.name) return control;
   }
   throw std::invalid_argument("no control " + std::string(name) + " in the window's layout");
-}
-
-std::string ErrorMessage(int number, const std::string& text) {
-  if (number != 0) return "Грешка при изпълнение " + std::to_string(number) + ":\n" + text;
-  return "Грешка при изпълнение:\n" + (text.empty() ? std::string("неизвестна грешка") : text);
 }
 
 }  // namespace drobi

@@ -13,15 +13,31 @@
 namespace drobi {
 
 enum class ControlKind {
-  kList,    // a ListBox of the form: Spis(index), or Dylgo for index -1
+  kList,    // a ListBox of the form: Spis(index), or Dylgo where the layout marks the long number
   kText,    // Text1(index): multi-line with a vertical scroll bar
   kLabel,   // a caption without behaviour (Etiket)
   kButton,  // Command1, whose caption comes from the form
   kSpot,    // Label1: no caption, reacts to a click
 };
 
+// Whether Tab stops at a control of that kind and a click gives it the focus: the lists, the
+// text fields and the button; captions and the green spot never take it.
+constexpr bool TakesFocus(ControlKind kind) {
+  return kind == ControlKind::kList || kind == ControlKind::kText || kind == ControlKind::kButton;
+}
+
 // Keeps the colour that the platform gives the widget.
 inline constexpr std::uint32_t kPlatformColour = 0xFFFFFFFF;
+
+struct Rgb {
+  int red, green, blue;  // 0..255
+};
+
+// A colour as the form stores it, &H00BBGGRR&.
+constexpr Rgb StoredRgb(std::uint32_t stored) {
+  return {static_cast<int>(stored & 0xFF), static_cast<int>((stored >> 8) & 0xFF),
+          static_cast<int>((stored >> 16) & 0xFF)};
+}
 
 struct ControlLayout {
   const char* name;
@@ -35,6 +51,9 @@ struct ControlLayout {
   const char* accessible_name;
   std::uint32_t back_colour;  // &H00BBGGRR&
   int font_points;
+  // Dylgo, the long number: its rows are drawn with the marks of the period and tell a screen
+  // reader the division step behind each digit.
+  bool long_number = false;
 };
 
 struct WindowLayout {
@@ -51,12 +70,6 @@ std::span<const ControlLayout> MainWindowControls();
 
 // The control of that name ("Spis(0)", "Dylgo", "Text1(1)", ...); the layout must have it.
 const ControlLayout& ControlNamed(std::string_view name);
-
-// What the error box says of a run-time error that escaped a handler, given its number (0 for
-// none) and text: «Грешка при изпълнение 11:» and the text on a line of its own.
-std::string ErrorMessage(int number, const std::string& text);
-// The error box's second line: the program ends once the box is closed.
-inline constexpr const char* kErrorEnding = "Програмата ще бъде затворена.";
 
 // Rounds to the nearest pixel: 1100 twips are 73 px.
 constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }

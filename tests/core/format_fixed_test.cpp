@@ -70,8 +70,18 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"NoLeadingZeroNegative", -0.25, 1, NumberStyle{".", ",", 3, false, "-"}, "-.3"},
         FormatCase{"NoLeadingZeroKeepsWholeZero", 0.2, 0, NumberStyle{".", ",", 3, false, "-"},
                    "0"},
-        FormatCase{"OwnMinusSign", -1.5, 1, NumberStyle{".", ",", 3, true, "\u2212"},
-                   "\u22121.5"}),
+        // The five places of the sign that Windows' regional settings offer.
+        FormatCase{"NegativeInBrackets", -1.05, 1, NumberStyle{",", " ", 3, true, "-", 0}, "(1,1)"},
+        FormatCase{"NegativeSignFirst", -1.05, 1, NumberStyle{",", " ", 3, true, "-", 1}, "-1,1"},
+        FormatCase{"NegativeSignBlankFirst", -1.05, 1, NumberStyle{",", " ", 3, true, "-", 2},
+                   "- 1,1"},
+        FormatCase{"NegativeSignLast", -1.05, 1, NumberStyle{",", " ", 3, true, "-", 3}, "1,1-"},
+        FormatCase{"NegativeSignBlankLast", -1234.5, 0, NumberStyle{",", " ", 3, false, "-", 4},
+                   "1 235 -"},
+        FormatCase{"NoBracketsAroundZero", -0.04, 1, NumberStyle{".", ",", 3, true, "-", 0}, "0.0"},
+        FormatCase{"BracketsWithoutLeadingZero", -0.25, 2, NumberStyle{".", ",", 3, false, "-", 0},
+                   "(.25)"},
+        FormatCase{"OwnMinusSign", -1.5, 1, NumberStyle{".", ",", 3, true, "\u2212"}, "\u22121.5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatFixed, RejectsDigitCountsOutsideRange) {

@@ -21,6 +21,7 @@ using Table = std::vector<std::pair<long long, long long>>;
 
 const NumberStyle kPoint{};
 const NumberStyle kComma{",", "\u00a0", 3, true, "-"};
+const NumberStyle kBrackets{",", "\u00a0", 3, true, "-", 0};
 
 Table Sixteen(Table rows) {
   while (rows.size() < 16) rows.emplace_back(1, 1);
@@ -37,6 +38,7 @@ TEST(ShowDecimals, WritesEachFractionWithTheSelectedDigits) {
   for (const Case& c :
        {Case{"4", &kPoint, {"-0.4286", "5.0000", "0.0000", "3.5000", "-0.3333"}},
         Case{"4", &kComma, {"-0,4286", "5,0000", "0,0000", "3,5000", "-0,3333"}},
+        Case{"4", &kBrackets, {"(0,4286)", "5,0000", "0,0000", "3,5000", "(0,3333)"}},
         Case{"0", &kPoint, {"0", "5", "0", "4", "0"}},
         Case{"7", &kPoint, {"-0.4285714", "5.0000000", "0.0000000", "3.5000000", "-0.3333333"}}}) {
     SpisArray spis = PresetLists();

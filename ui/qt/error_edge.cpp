@@ -4,8 +4,6 @@
 #include <QMetaObject>
 #include <QThread>
 
-#include "core/runtime_error.hpp"
-
 namespace drobi {
 
 ErrorEdge::ErrorEdge(Reporter reporter, Ending ending)
@@ -21,18 +19,6 @@ void ErrorEdge::Fail(std::exception_ptr error) noexcept {
   try {
     if (ending_) ending_(kExitStatus);
   } catch (...) {
-  }
-}
-
-ErrorReport DescribeError(std::exception_ptr error) {
-  try {
-    std::rethrow_exception(error);
-  } catch (const RuntimeError& e) {
-    return {e.Number(), e.what()};
-  } catch (const std::exception& e) {
-    return {0, e.what()};
-  } catch (...) {
-    return {0, {}};
   }
 }
 

@@ -2,15 +2,10 @@
 
 #include <exception>
 #include <functional>
-#include <string>
+
+#include "ui/error_report.hpp"
 
 namespace drobi {
-
-// What the user is told about an error that escaped a handler.
-struct ErrorReport {
-  int number = 0;  // the run-time error's number; 0 when the error carries none
-  std::string text;
-};
 
 // The border between Qt's event loop and the form's handlers. The handlers catch nothing, so
 // every slot that calls into the form runs its call through Run(): an exception is reported and
@@ -47,9 +42,6 @@ class ErrorEdge {
   Ending ending_;
   bool failed_ = false;
 };
-
-// Turns whatever was thrown into the number and text the user sees.
-ErrorReport DescribeError(std::exception_ptr error);
 
 // Leaves Qt's event loop with the given status; when no loop runs yet, the next one that starts
 // ends at once, so the program cannot go on after a failure either way.

@@ -5,6 +5,8 @@
 #include <QScopedValueRollback>
 #include <utility>
 
+#include "ui/window_layout.hpp"
+
 namespace drobi {
 namespace {
 
@@ -42,10 +44,8 @@ QVariant ListModel::MarkData(int row, int role) const {
     case Qt::BackgroundRole: {
       const RowMark mark = marks_->Mark(row);
       if (mark.turn == 0) return {};
-      // &H00BBGGRR&
-      return QBrush(QColor(static_cast<int>(mark.tint & 0xFF),
-                           static_cast<int>((mark.tint >> 8) & 0xFF),
-                           static_cast<int>((mark.tint >> 16) & 0xFF)));
+      const Rgb tint = StoredRgb(mark.tint);
+      return QBrush(QColor(tint.red, tint.green, tint.blue));
     }
     case kPeriodStartRole:
       return marks_->Mark(row).starts_turn;

@@ -7,20 +7,20 @@
 #include <cstdio>
 #include <memory>
 
-#include "ui/row_texts.hpp"
+#include "ui/form_controls.hpp"
 #include "ui/qt/click_label.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/text_field.hpp"
+#include "ui/row_texts.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi {
 namespace {
 
-// &H00BBGGRR& as the form stores colours.
 QColor StoredColour(std::uint32_t stored) {
-  return QColor(static_cast<int>(stored & 0xFF), static_cast<int>((stored >> 8) & 0xFF),
-                static_cast<int>((stored >> 16) & 0xFF));
+  const Rgb rgb = StoredRgb(stored);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 QRect PixelRect(const ControlLayout& control) {
@@ -33,10 +33,6 @@ void FillBackground(QWidget& widget, std::uint32_t stored) {
   palette.setColor(QPalette::Window, StoredColour(stored));
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
-}
-
-ListBox& ListOf(MainForm& form, int index) {
-  return index < 0 ? form.Dylgo : form.Spis[static_cast<std::size_t>(index)];
 }
 
 }  // namespace
@@ -70,13 +66,13 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     QWidget* widget = nullptr;
     switch (control.kind) {
       case ControlKind::kList: {
-        auto* list = new ListView(ListOf(form_, control.index), edge_, this);
+        auto* list = new ListView(ListOf(form_, control), edge_, this);
         if (auto texts = RowTextsFor(form_, control)) list->Rows().SetRowTexts(std::move(texts));
         widget = list;
         break;
       }
       case ControlKind::kText:
-        widget = new TextField(form_.Text1[static_cast<std::size_t>(control.index)], edge_, this);
+        widget = new TextField(TextOf(form_, control), edge_, this);
         break;
       case ControlKind::kButton: {
         auto* button = new FlatButton(QString::fromStdString(form_.Command1.Caption()),
@@ -118,7 +114,8 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     if (control.back_colour != kPlatformColour && control.kind != ControlKind::kButton) {
       FillBackground(*widget, control.back_colour);
     }
-    if (widget->focusPolicy() & Qt::TabFocus) {
+    widget->setFocusPolicy(TakesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
+    if (TakesFocus(control.kind)) {
       if (previous_in_tab_order != nullptr) setTabOrder(previous_in_tab_order, widget);
       previous_in_tab_order = widget;
     }

@@ -1,5 +1,7 @@
 #include "ui/win32/dpi.hpp"
 
+#include "ui/win32/handles.hpp"
+
 namespace drobi::win32 {
 namespace {
 
@@ -18,9 +20,8 @@ using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD
 using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
 int ScreenDpi() {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : kDefaultDpi;
   return dpi > 0 ? dpi : kDefaultDpi;
 }
 

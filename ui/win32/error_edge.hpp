@@ -4,18 +4,11 @@
 
 #include <exception>
 #include <functional>
-#include <string>
+#include <utility>
+
+#include "ui/error_report.hpp"
 
 namespace drobi::win32 {
-
-// What the user is told about an error that escaped a handler.
-struct ErrorReport {
-  int number = 0;  // the run-time error's number; 0 when the error carries none
-  std::string text;
-};
-
-// Turns whatever was thrown into the number and text the user sees.
-ErrorReport DescribeError(const std::exception_ptr& error) noexcept;
 
 // The border between the window procedures and the form. A C++ exception must not unwind
 // through a window procedure (the window system's own code lies between them), so every call
@@ -31,6 +24,9 @@ class ErrorEdge {
   explicit ErrorEdge(Reporter reporter = {}) : reporter_(std::move(reporter)) {}
 
   void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+  // Called when a call into the form has ended well, after the outermost one only, for what the
+  // window shows of the lists as a whole; an error it throws is the call's.
+  void SetSettled(std::function<void()> settled) { settled_ = std::move(settled); }
 
   // True when the action ran to its end.
   template <typename Action>
@@ -38,7 +34,9 @@ class ErrorEdge {
     if (failed_) return false;
     std::exception_ptr error;
     try {
+      const Nesting nesting(depth_);
       action();
+      if (depth_ == 1 && settled_) settled_();
       return true;
     } catch (...) {
       error = std::current_exception();
@@ -67,7 +65,20 @@ class ErrorEdge {
   bool Failed() const { return failed_; }
 
  private:
+  class Nesting {
+   public:
+    explicit Nesting(int& depth) : depth_(depth) { ++depth_; }
+    ~Nesting() { --depth_; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+   private:
+    int& depth_;
+  };
+
   Reporter reporter_;
+  std::function<void()> settled_;
+  int depth_ = 0;
   bool failed_ = false;
 };
 

@@ -8,6 +8,8 @@
 #include <memory>
 #include <type_traits>
 
+#include "ui/window_layout.hpp"
+
 namespace drobi::win32 {
 
 struct GdiObjectRelease {
@@ -40,7 +42,28 @@ class Selection {
   HGDIOBJ previous_;
 };
 
-// &H00BBGGRR&, as the form stores colours, is the window system's COLORREF as it is.
-inline COLORREF StoredColour(std::uint32_t stored) { return static_cast<COLORREF>(stored); }
+// A window's device context for as long as it lives (GetDC and ReleaseDC); nullptr for the
+// screen's.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A colour as the form stores it, &H00BBGGRR&.
+inline COLORREF StoredColour(std::uint32_t stored) {
+  const Rgb colour = StoredRgb(stored);
+  return RGB(colour.red, colour.green, colour.blue);
+}
 
 }  // namespace drobi::win32

@@ -5,9 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "ui/row_texts.hpp"
 #include "ui/model/list_box.hpp"
+#include "ui/row_texts.hpp"
+#include "ui/win32/child_control.hpp"
 #include "ui/win32/error_edge.hpp"
+#include "ui/win32/marked_rows.hpp"
+#include "ui/win32/row_hover.hpp"
 
 namespace drobi::win32 {
 
@@ -20,47 +23,47 @@ namespace drobi::win32 {
 // ListBox::UserClick. A press on the row that is already selected changes nothing in the control
 // and is a click all the same. A notification for the row the ListBox has selected already (the
 // control repeats one on the release of a press) is no second click.
-class ListControl : private ListBoxObserver {
+//
+// A list whose rows have texts of their own (RowTextsFor) shows a hover text per row. Where the
+// layout marks the long number, the list draws its rows itself, with the marks of the period, and
+// each row's string is the row's text, a tab and what a screen reader is to hear after it; only
+// the part before the tab is drawn, and typing a digit still finds the row.
+class ListControl : public ChildControl, private ListBoxObserver {
  public:
-  ListControl(ListBox& list, HWND control, ErrorEdge& edge);
+  ListControl(const Placement& at, const ControlLayout& layout, ListBox& list,
+              std::unique_ptr<const RowTexts> texts, ErrorEdge& edge);
   ~ListControl() override;
-  ListControl(const ListControl&) = delete;
-  ListControl& operator=(const ListControl&) = delete;
 
-  HWND Handle() const { return control_; }
+  void OnCommand(int code) override;
+  void OnDraw(const DRAWITEMSTRUCT& item) override;
 
-  // LBN_SELCHANGE from the control.
-  void SelectionChanged();
-
-  // Rows with texts of their own: a hover text per row in `tooltip`, the list's `hover` for rows
-  // without one, and the marks drawn beside the rows when the control is owner-drawn.
-  void ShowRowTexts(std::unique_ptr<const RowTexts> texts, HWND tooltip, std::wstring hover);
-  // WM_DRAWITEM of an owner-drawn row.
-  void Draw(const DRAWITEMSTRUCT& item) const;
+  // A hover text per row in the window's tooltip, where the rows have texts of their own.
+  void ShowRowHover(HWND tooltip);
+  bool HasRowTexts() const { return texts_ != nullptr; }
+  // A call into the form has ended: the rows' spoken texts and marks follow the lists as they
+  // are now (while a handler fills the long number, they cannot be worked out).
+  void Settle();
+  // Owner-drawn rows are as high as the rows the other lists take from the font.
+  void MatchRowHeight(int height);
 
  private:
   static LRESULT CALLBACK Subclass(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
                                    DWORD_PTR self) noexcept;
-  LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+  LRESULT OnMessage(UINT message, WPARAM w, LPARAM l);
 
   void RowAdded(int row, const std::string& text) override;
   void Cleared() override;
   void IndexChanged(int index) override;
   void ShowAllRows();
+  std::wstring RowString(int row) const;
+  void RowsMoved();
 
-  // The row under a point of the control's client area, -1 where there is none.
-  int RowAt(LPARAM point) const;
-  void HoverRow(int row);
-  const wchar_t* HoverText();
-
+  const ControlLayout& layout_;
   ListBox& list_;
-  HWND control_;
   ErrorEdge& edge_;
-  std::unique_ptr<const RowTexts> marks_;
-  HWND tooltip_ = nullptr;
-  std::wstring list_hover_;
-  std::wstring hover_;  // what the tooltip shows; it reads the text from here
-  int hover_row_ = -1;
+  std::unique_ptr<const RowTexts> texts_;
+  std::unique_ptr<MarkedRows> marked_;  // where the layout marks the long number
+  std::unique_ptr<RowHover> hover_;
 };
 
 }  // namespace drobi::win32

@@ -4,11 +4,13 @@
 // MainForm.
 //
 // How a click travels: a press on row 7 of Spis(1) reaches the LISTBOX control, which selects the
-// row and sends LBN_SELCHANGE to this window; its ListControl calls Spis[1].UserClick(7) through
-// the ErrorEdge. The ListBox raises MainForm::Spis_Click(1), and every row that the handlers add,
-// clear or select on the way reaches the control that shows it at once, through the ListBox's
-// observer. When the handler returns, every control shows the form's state. The window never
-// calls a handler on its own and keeps no state that a handler reads.
+// row and sends LBN_SELCHANGE to this window. The window procedure hands the notification back
+// to the control it names, by its control id, and that ListControl calls Spis[1].UserClick(7)
+// through the ErrorEdge. The ListBox raises MainForm::Spis_Click(1), and every row that the
+// handlers add, clear or select on the way reaches the control that shows it at once, through
+// the ListBox's observer. When the handler returns, the lists settle what depends on all their
+// rows (the long number's marks and spoken texts), and every control shows the form's state.
+// The window never calls a handler on its own and keeps no state that a handler reads.
 
 #include <windows.h>
 
@@ -18,14 +20,20 @@
 #include <vector>
 
 #include "ui/main_form.hpp"
+#include "ui/win32/annotations.hpp"
+#include "ui/win32/child_control.hpp"
+#include "ui/win32/dpi.hpp"
 #include "ui/win32/error_edge.hpp"
+#include "ui/win32/focus_ring.hpp"
 #include "ui/win32/handles.hpp"
+#include "ui/win32/hover_tips.hpp"
+#include "ui/win32/window_fonts.hpp"
+#include "ui/win32/window_icons.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::win32 {
 
 class ListControl;
-class TextControl;
 
 // The window class's name, by which a window of the program can be found.
 inline constexpr wchar_t kWindowClass[] = L"DrobiMainForm";
@@ -43,10 +51,15 @@ class MainWindow {
 
   HWND Handle() const { return window_.get(); }
   HWND Control(std::string_view name) const { return GetDlgItem(Handle(), ControlId(name)); }
-  HWND Tooltip() const { return tooltip_; }
+  HWND Tooltip() const { return tips_->Handle(); }
   int Dpi() const { return dpi_; }
+  // The texts handed to the system for screen readers, with the controls they describe.
+  const std::vector<Annotations::Annotation>& Annotated() const { return annotations_.Given(); }
 
-  void Show(int show_command);
+  void Show(int show_command) {
+    ShowWindow(Handle(), show_command);
+    UpdateWindow(Handle());
+  }
 
   // Where an error that escapes a handler goes. By default a message box tells the user; the
   // message loop then ends with ErrorEdge::kExitStatus.
@@ -61,50 +74,36 @@ class MainWindow {
 
   // The keys the window takes before the focused control sees them: Tab and Shift+Tab move
   // through the controls in the form's tab order. True when the message needs nothing more.
-  bool PreTranslate(const MSG& message);
+  bool PreTranslate(const MSG& message) { return focus_.PreTranslate(message); }
 
  private:
-  struct ControlView {
-    const ControlLayout* layout;
-    HWND handle;
-    Brush back;  // for captions and the green spot
-    std::unique_ptr<ListControl> list;
-    std::unique_ptr<TextControl> text;
-  };
-
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept;
-  LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+  LRESULT OnMessage(UINT message, WPARAM w, LPARAM l);
 
-  void CreateControls(HINSTANCE instance);
-  void AddTooltips();
+  void CreateControls();
+  std::unique_ptr<ChildControl> MakeControl(const Placement& at, const ControlLayout& layout);
   // Places every control, its font and the window's size at `dpi`; `suggested` is where the
   // system proposes to put the window after a move to another screen.
-  void ApplyDpi(int dpi, const RECT* suggested);
-  // The window's font at that size, made at dpi_ on first use.
-  HFONT FontOf(int points);
-  ControlView* Find(HWND control);
-  void Notified(ControlView& control, int code);
-  LRESULT ColourStatic(HDC dc, HWND control);
-  void Draw(const DRAWITEMSTRUCT& item);
-  void DrawButton(const DRAWITEMSTRUCT& item) const;
-  void ShowError(const ErrorReport& report);
-  void MoveFocus(bool forward);
-  void RememberFocus();
-  void RestoreFocus();
+  void HandleDpiChange(int dpi, const RECT* suggested);
+  // The control that an id of a notification names, nullptr for one that is not the layout's.
+  ChildControl* ControlById(int id) const;
 
   MainForm& form_;
-  HINSTANCE instance_;
   ErrorEdge edge_;
-  Window window_;
-  HWND tooltip_ = nullptr;
-  HWND focus_ = nullptr;  // the control that had the focus when the window was left
-  std::vector<ControlView> controls_;
+  Annotations annotations_;
+  std::unique_ptr<HoverTips> tips_;
+  std::vector<std::unique_ptr<ChildControl>> controls_;  // in the layout's order
+  std::vector<ListControl*> lists_;
+  FocusRing focus_{nullptr, {}};
   Brush back_;
-  std::vector<std::pair<int, Font>> fonts_;  // by size in points, at dpi_
-  Icon big_icon_;
-  Icon small_icon_;
-  int dpi_ = 96;
-  bool destroying_ = false;
+  WindowFonts fonts_{kDefaultDpi};
+  WindowIcons icons_;
+  int dpi_ = kDefaultDpi;
+  // Whether the window's going ends the program: once it is made, and until MainWindow goes.
+  bool quits_with_window_ = false;
+  // Last, so that also a window whose making failed goes before the controls, fonts and icons
+  // it uses.
+  Window window_;
 };
 
 }  // namespace drobi::win32

@@ -40,6 +40,10 @@ NumberStyle NumberStyleOfLocale(const wchar_t* locale_name) {
   if (const std::wstring minus = Setting(name, LOCALE_SNEGATIVESIGN); !minus.empty()) {
     style.negative_sign = Utf8(minus);
   }
+  if (const std::wstring format = Setting(name, LOCALE_INEGNUMBER);
+      format.size() == 1 && format[0] >= L'0' && format[0] <= L'4') {
+    style.negative_format = format[0] - L'0';
+  }
   return style;
 }
 

@@ -3,10 +3,9 @@
 #include <commctrl.h>
 
 #include "core/random_source.hpp"
+#include "ui/win32/error_box.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/number_style.hpp"
-#include "ui/win32/text.hpp"
-#include "ui/window_layout.hpp"
 
 namespace drobi::win32 {
 
@@ -29,10 +28,7 @@ int RunProgram(HINSTANCE instance, int show_command,
     // No window procedure runs here: the window could not be made, or not made ready.
     error = std::current_exception();
   }
-  const ErrorReport report = DescribeError(error);
-  const std::wstring message =
-      Wide(ErrorMessage(report.number, report.text) + "\n\n" + kErrorEnding);
-  MessageBoxW(nullptr, message.c_str(), L"drobi", MB_OK | MB_ICONERROR);
+  ShowErrorBox(nullptr, DescribeError(error));
   return ErrorEdge::kExitStatus;
 }
 

@@ -37,6 +37,13 @@ std::string Utf8(std::wstring_view wide) {
   return utf8;
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 std::wstring ShownLines(std::string_view utf8) {
   const std::wstring wide = Wide(utf8);
   std::wstring shown;

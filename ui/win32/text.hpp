@@ -3,6 +3,8 @@
 // The form's texts are UTF-8 with "\n" line breaks; Windows controls take UTF-16, and a
 // multi-line edit control breaks lines at "\r\n".
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -10,6 +12,9 @@ namespace drobi::win32 {
 
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
+
+// The text of a window: a control's caption or contents, a window's title.
+std::wstring WindowText(HWND window);
 
 // A form text as an edit control shows it: UTF-16, each "\n" as "\r\n".
 std::wstring ShownLines(std::string_view utf8);

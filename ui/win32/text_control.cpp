@@ -1,5 +1,7 @@
 #include "ui/win32/text_control.hpp"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 #include "ui/win32/text.hpp"
@@ -21,31 +23,31 @@ class Flag {
 
 }  // namespace
 
-TextControl::TextControl(TextBox& text, HWND control, ErrorEdge& edge)
-    : text_(text), control_(control), edge_(edge) {
+TextControl::TextControl(const Placement& at, const ControlLayout& layout, TextBox& text,
+                         ErrorEdge& edge)
+    : ChildControl(CreateChild(at, layout, WC_EDITW,
+                               WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                               WS_EX_CLIENTEDGE)),
+      text_(text),
+      edge_(edge) {
   // No limit below the control's own: the user may paste a long text.
-  SendMessageW(control_, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
   Show(text_.Text());
   text_.SetChangeObserver([this](const std::string& changed) { Show(changed); });
 }
 
 TextControl::~TextControl() { text_.SetChangeObserver(nullptr); }
 
-void TextControl::Changed() {
-  if (showing_ || edge_.Failed()) return;
+void TextControl::OnCommand(int code) {
+  if (code != EN_CHANGE || showing_ || edge_.Failed()) return;
   const Flag taking(taking_);
-  edge_.Run([this] {
-    std::wstring shown(static_cast<std::size_t>(GetWindowTextLengthW(control_)) + 1, L'\0');
-    shown.resize(static_cast<std::size_t>(
-        GetWindowTextW(control_, shown.data(), static_cast<int>(shown.size()))));
-    text_.SetText(FormLines(shown));
-  });
+  edge_.Run([this] { text_.SetText(FormLines(WindowText(Handle()))); });
 }
 
 void TextControl::Show(const std::string& text) {
   if (taking_) return;
   const Flag showing(showing_);
-  if (!SetWindowTextW(control_, ShownLines(text).c_str())) {
+  if (!SetWindowTextW(Handle(), ShownLines(text).c_str())) {
     throw std::runtime_error("a text field of the window cannot show its text");
   }
 }

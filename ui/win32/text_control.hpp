@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/model/text_box.hpp"
+#include "ui/win32/child_control.hpp"
 #include "ui/win32/error_edge.hpp"
 
 namespace drobi::win32 {
@@ -13,23 +14,17 @@ namespace drobi::win32 {
 // once (EN_CHANGE), so a handler reading it sees the typed text; what the program writes into
 // the TextBox is shown. Neither direction echoes back into the other. The TextBox holds its text
 // with "\n" line breaks, the control with "\r\n".
-class TextControl {
+class TextControl : public ChildControl {
  public:
-  TextControl(TextBox& text, HWND control, ErrorEdge& edge);
-  ~TextControl();
-  TextControl(const TextControl&) = delete;
-  TextControl& operator=(const TextControl&) = delete;
+  TextControl(const Placement& at, const ControlLayout& layout, TextBox& text, ErrorEdge& edge);
+  ~TextControl() override;
 
-  HWND Handle() const { return control_; }
-
-  // EN_CHANGE from the control.
-  void Changed();
+  void OnCommand(int code) override;
 
  private:
   void Show(const std::string& text);
 
   TextBox& text_;
-  HWND control_;
   ErrorEdge& edge_;
   bool showing_ = false;  // the change comes from the TextBox: do not send it back
   bool taking_ = false;   // the change comes from the user: it is shown already

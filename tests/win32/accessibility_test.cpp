@@ -1,0 +1,132 @@
+// What a screen reader on Windows is given, as far as Wine can show it honestly: the label that
+// names each list and text field, the rows of the long number with what is spoken after each
+// digit, the names that Active Accessibility finds, and the texts handed to Dynamic Annotation
+// (which Wine itself does not keep).
+
+#include <gtest/gtest.h>
+#include <oleacc.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/scripted_random.hpp"
+#include "tests/win32/window_driver.hpp"
+#include "ui/main_form.hpp"
+#include "ui/win32/main_window.hpp"
+#include "ui/window_layout.hpp"
+
+namespace drobi::win32::testing {
+namespace {
+
+class AccessibilityTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    random_.Script(StartDraws());
+    window_.SetErrorReporter([](const ErrorReport& report) { ADD_FAILURE() << report.text; });
+    ASSERT_TRUE(window_.Guarded([this] { form_.Form_Load(); }));
+  }
+
+  drobi::testing::ScriptedRandom random_;
+  MainForm form_{random_};
+  MainWindow window_{form_, GetModuleHandleW(nullptr)};
+};
+
+bool Overlap(const ControlLayout& a, const ControlLayout& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+// How far down the z-order a window lies among its siblings, 0 on top.
+int Depth(HWND window) {
+  int depth = 0;
+  while ((window = GetWindow(window, GW_HWNDPREV)) != nullptr) ++depth;
+  return depth;
+}
+
+TEST_F(AccessibilityTest, EachListAndTextFieldHasItsNameJustAboveItAndOverlapsStayAsInTheForm) {
+  const auto controls = MainWindowControls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const ControlLayout& control = controls[i];
+    SCOPED_TRACE(control.name);
+    const HWND handle = window_.Control(control.name);
+    if (control.kind == ControlKind::kList || control.kind == ControlKind::kText) {
+      const HWND label = GetWindow(handle, GW_HWNDPREV);
+      ASSERT_NE(label, nullptr);
+      EXPECT_STRCASEEQ(ClassOf(label).c_str(), "Static");
+      EXPECT_EQ(TextOf(label), control.accessible_name);
+      EXPECT_FALSE(IsWindowVisible(label));
+      EXPECT_EQ(GetWindowLongPtrW(label, GWL_STYLE) & (WS_GROUP | WS_TABSTOP), 0);
+    }
+    for (std::size_t later = i + 1; later < controls.size(); ++later) {
+      if (Overlap(control, controls[later])) {
+        EXPECT_GT(Depth(handle), Depth(window_.Control(controls[later].name)))
+            << controls[later].name << " lies under it";
+      }
+    }
+  }
+}
+
+TEST_F(AccessibilityTest, TextFieldsAreNamedByTheirLabels) {
+  for (const ControlLayout& control : MainWindowControls()) {
+    if (control.kind != ControlKind::kText) continue;
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(
+        AccessibleObjectFromWindow(window_.Control(control.name), OBJID_CLIENT,
+                                   __uuidof(IAccessible), reinterpret_cast<void**>(&accessible)),
+        S_OK);
+    const std::unique_ptr<IAccessible, void (*)(IAccessible*)> owner(
+        accessible, [](IAccessible* object) { object->Release(); });
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    ASSERT_EQ(accessible->get_accName(self, &name), S_OK) << control.name;
+    EXPECT_EQ(Utf8Of(name), control.accessible_name);
+    SysFreeString(name);
+  }
+}
+
+// 1/7 in row 0 with 40 digits: the integer part, then turns of the period 142857 from digit 1.
+TEST_F(AccessibilityTest, LongNumberRowsCarryTheirSpokenStepAfterATabAndTypingFindsDigits) {
+  const HWND dylgo = window_.Control("Dylgo");
+  ASSERT_EQ(SendMessageW(dylgo, LB_GETCOUNT, 0, 0), 41);
+  for (int row = 0; row <= 40; ++row) {
+    std::wstring string(static_cast<std::size_t>(SendMessageW(dylgo, LB_GETTEXTLEN, row, 0)), L'?');
+    SendMessageW(dylgo, LB_GETTEXT, row, reinterpret_cast<LPARAM>(string.data()));
+    const int turn = (row - 1) / 6 + 1;
+    const std::string expected =
+        row == 0
+            ? " 0.\tцяла част"
+            : std::string(1, "142857"[(row - 1) % 6]) + "\tцифра " + std::to_string(row) +
+                  ((row - 1) % 6 == 0 ? ", начало на период " : ", период ") + std::to_string(turn);
+    EXPECT_EQ(Utf8Of(string), expected) << "row " << row;
+  }
+  SendMessageW(dylgo, WM_CHAR, L'5', 0);
+  EXPECT_EQ(SendMessageW(dylgo, LB_GETCURSEL, 0, 0), 5);
+}
+
+TEST_F(AccessibilityTest, EveryHoverTextIsHandedOverAsDescriptionAndHelp) {
+  using Property = Annotations::Property;
+  for (const ControlLayout& control : MainWindowControls()) {
+    SCOPED_TRACE(control.name);
+    std::vector<std::pair<Property, std::string>> given;
+    for (const auto& annotation : window_.Annotated()) {
+      if (annotation.control == window_.Control(control.name)) {
+        given.emplace_back(annotation.property, Utf8Of(annotation.text));
+      }
+    }
+    std::vector<std::pair<Property, std::string>> expected;
+    if (control.hover != nullptr) {
+      if (control.kind == ControlKind::kSpot) expected.emplace_back(Property::kName, control.hover);
+      expected.emplace_back(Property::kDescription, control.hover);
+      expected.emplace_back(Property::kHelp, control.hover);
+    }
+    EXPECT_EQ(given, expected);
+  }
+}
+
+}  // namespace
+}  // namespace drobi::win32::testing

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <oleacc.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace drobi::win32 {
+
+// What a screen reader learns of the controls beyond what Windows finds itself, handed to the
+// system's annotation service (Dynamic Annotation, IAccPropServices): each control's hover text
+// as its description and help, and as its name for a control with no text of its own. Where the
+// service is missing or does not implement a call (Wine), the texts are simply not there; the
+// window works the same.
+class Annotations {
+ public:
+  enum class Property { kName, kDescription, kHelp };
+  struct Annotation {
+    HWND control;
+    Property property;
+    std::wstring text;
+  };
+
+  // Joins the thread to COM, which the service needs, for as long as it lives.
+  Annotations();
+  ~Annotations();
+  Annotations(const Annotations&) = delete;
+  Annotations& operator=(const Annotations&) = delete;
+
+  // `hover` as the control's description and help, and as its name where `named` is set.
+  void Describe(HWND control, const std::wstring& hover, bool named);
+  // Takes every text back; the window does so when it goes, while its controls are there.
+  void Clear() noexcept;
+  // Every text handed to the service, whatever it answered.
+  const std::vector<Annotation>& Given() const { return given_; }
+
+ private:
+  struct Release {
+    void operator()(IAccPropServices* services) const noexcept { services->Release(); }
+  };
+
+  bool joined_;  // to COM, which it leaves last
+  std::unique_ptr<IAccPropServices, Release> services_;
+  std::vector<Annotation> given_;
+};
+
+}  // namespace drobi::win32

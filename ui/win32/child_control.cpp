@@ -1,0 +1,52 @@
+#include "ui/win32/child_control.hpp"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "ui/win32/dpi.hpp"
+#include "ui/win32/text.hpp"
+
+namespace drobi::win32 {
+namespace {
+
+HWND Create(const Placement& at, const ControlLayout& layout, const wchar_t* window_class,
+            DWORD style, DWORD ex_style, const std::wstring& text) {
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(at.parent, GWLP_HINSTANCE));
+  // Made without its text: the control lays its text out once, in the font it is given first.
+  const HWND handle =
+      CreateWindowExW(ex_style, window_class, nullptr, style, TwipsAtDpi(layout.left, at.dpi),
+                      TwipsAtDpi(layout.top, at.dpi), TwipsAtDpi(layout.width, at.dpi),
+                      TwipsAtDpi(layout.height, at.dpi), at.parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(at.id)), instance, nullptr);
+  if (handle == nullptr) {
+    throw std::runtime_error(std::string("the control ") + layout.name + " cannot be created");
+  }
+  SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(at.font), FALSE);
+  if (!text.empty()) SetWindowTextW(handle, text.c_str());
+  return handle;
+}
+
+}  // namespace
+
+HWND CreateChild(const Placement& at, const ControlLayout& layout, const wchar_t* window_class,
+                 DWORD style, DWORD ex_style, const std::wstring& text) {
+  style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  if (TakesFocus(layout.kind)) style |= WS_TABSTOP;
+  return Create(at, layout, window_class, style, ex_style, text);
+}
+
+HWND CreateNameLabel(const Placement& at, const ControlLayout& layout) {
+  return Create(at, layout, WC_STATICW, WS_CHILD | SS_NOPREFIX, 0,
+                Wide(layout.accessible_name != nullptr ? layout.accessible_name : ""));
+}
+
+void Stack(const std::vector<HWND>& top_first) {
+  HWND above = HWND_TOP;
+  for (const HWND window : top_first) {
+    SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    above = window;
+  }
+}
+
+}  // namespace drobi::win32
