@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -29,11 +30,14 @@ std::string ExactValue(long long p, long long q, const NumberStyle& style) {
     seen[static_cast<std::size_t>(rest)] = static_cast<int>(digits.size());
     digits += static_cast<char>('0' + rest * 10 / q);
   }
-  if (rest != 0) digits.insert(static_cast<std::size_t>(seen[static_cast<std::size_t>(rest)]), "(");
-  const std::size_t shown = rest != 0 ? 61 : 60;  // the digits and the parenthesis
-  if (digits.size() > shown) digits = digits.substr(0, shown) + "…";
-  if (rest != 0) digits += ")";
-  return digits.empty() ? text : text + style.decimal_separator + digits;
+  const std::size_t pre =
+      rest != 0 ? static_cast<std::size_t>(seen[static_cast<std::size_t>(rest)]) : digits.size();
+  const bool cut = digits.size() > 60;
+  digits.resize(std::min<std::size_t>(digits.size(), 60));
+  if (digits.empty()) return text;
+  text += style.decimal_separator + digits.substr(0, pre);
+  if (rest == 0) return cut ? text + "…" : text;
+  return text + "(" + digits.substr(pre) + (cut ? "…)" : ")");
 }
 
 class QuotientNotesTest : public ::testing::Test {
