@@ -18,8 +18,9 @@ constexpr int kFirstControlId = 100;
 constexpr WORD kIconId = 1;  // the icon in drobi.rc
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-// The widest a hover text runs before it wraps, in pixels at 96 dpi.
-constexpr int kTipWidth = 420;
+// The widest a hover text runs before it wraps, in pixels at 96 dpi: a quotient's exact value with
+// its 60 digits keeps to one line.
+constexpr int kTipWidth = 560;
 
 ListBox& ListOf(MainForm& form, int index) {
   return index < 0 ? form.Dylgo : form.Spis.at(static_cast<std::size_t>(index));
