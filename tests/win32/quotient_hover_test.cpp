@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/win32/window_driver.hpp"
 #include "ui/quotient_notes.hpp"
@@ -12,6 +13,11 @@
 
 namespace drobi::win32::testing {
 namespace {
+
+// Interval 50: 1/8 ends, 1/6 repeats after a digit, 1/97 is cut after 60 digits.
+const std::vector<Fraction> kNotesTable{{3, 7},  {1, 6}, {1, 8},  {22, 7}, {1, 97}, {-3, 7},
+                                        {1, 12}, {0, 9}, {13, 1}, {7, 3},  {1, 2},  {1, 2},
+                                        {1, 2},  {1, 2}, {1, 2},  {1, 2}};
 
 TEST(QuotientHover, RowShowsItsExactValueAndWhy) {
   drobi::testing::ScriptedRandom random(StartDraws());
@@ -24,24 +30,7 @@ TEST(QuotientHover, RowShowsItsExactValueAndWhy) {
   const auto pump = [&window](const std::function<bool()>& done) {
     return PumpUntil([&window](const MSG& message) { Dispatch(window, message); }, done);
   };
-  // Interval 50: 1/8 ends, 1/6 repeats after a digit, 1/97 is cut after 60 digits.
-  random.Script(DrawsFor({{3, 7},
-                          {1, 6},
-                          {1, 8},
-                          {22, 7},
-                          {1, 97},
-                          {-3, 7},
-                          {1, 12},
-                          {0, 9},
-                          {13, 1},
-                          {7, 3},
-                          {1, 2},
-                          {1, 2},
-                          {1, 2},
-                          {1, 2},
-                          {1, 2},
-                          {1, 2}},
-                         50));
+  random.Script(DrawsFor(kNotesTable, 50));
   ClickRow(window.Control("Spis(3)"), 2);
   ASSERT_TRUE(pump([&form] { return form.Spis[kDenominators].List(4) == "97"; }));
   const QuotientNotes notes(form.Spis, form.Style());
