@@ -3,10 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <vector>
 
 #include "core/random_source.hpp"
 #include "ui/lists.hpp"
 #include "ui/main_form.hpp"
+#include "ui/quotient_notes.hpp"
 
 namespace drobi {
 namespace {
@@ -84,6 +86,20 @@ void ClickInterval90(benchmark::State& state) {
   }
 }
 BENCHMARK(ClickInterval90)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The hover texts of the sixteen quotient rows of a new table at interval 1000 (row 6 of Spis(3)),
+// each table new to the notes, so that none is answered from before.
+void QuotientHoverTexts1000(benchmark::State& state) {
+  OpenForm form;
+  std::vector<SpisArray> tables;
+  for (int i = 0; i < 64; ++i, tables.push_back(form->Spis)) form->Spis[kInterval].UserClick(6);
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const QuotientNotes notes(tables[next++ % tables.size()], form->Style());
+    for (int row = 0; row < kTableRows; ++row) benchmark::DoNotOptimize(notes.HoverText(row));
+  }
+}
+BENCHMARK(QuotientHoverTexts1000)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace drobi

@@ -33,8 +33,8 @@ struct Period {
 // a |q| so large that ten times a remainder would not fit, or p = LLONG_MIN, raises overflow.
 LongDivision DivideLong(long long p, long long q, int n);
 
-// The period of p/q, raising as DivideLong does. Takes at most a few times |q| steps and constant
-// memory, however long the period.
+// The period of p/q, raising as DivideLong does. Takes about sqrt(|q|) steps and constant memory,
+// however long the period: it is asked for on every hover of a row, not only once per click.
 Period FindPeriod(long long p, long long q);
 
 }  // namespace drobi

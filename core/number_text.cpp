@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace drobi {
@@ -38,6 +39,12 @@ double ValFromText(std::string_view text) {
   double value = 0.0;
   std::from_chars(digits.data(), digits.data() + digits.size(), value);
   return negative ? -value : value;
+}
+
+std::optional<long long> WholeFromText(std::string_view text) {
+  const double value = ValFromText(text);
+  if (!(std::fabs(value) < 2147483648.0) || value != std::trunc(value)) return std::nullopt;
+  return static_cast<long long>(value);
 }
 
 std::string PlainText(long long value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,9 @@ namespace drobi {
 // fractional part. Reading stops at the first character that does not fit; no digits read as 0,
 // so the empty text (a list with nothing selected) gives 0. Independent of the C locale.
 double ValFromText(std::string_view text);
+// A row text of the fraction table as a whole number for exact arithmetic, read as ValFromText
+// reads it; nothing for a fraction or a number past the 32-bit range of the lists.
+std::optional<long long> WholeFromText(std::string_view text);
 
 // «-7», «0», «13».
 std::string PlainText(long long value);

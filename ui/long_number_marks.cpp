@@ -1,6 +1,5 @@
 #include "ui/long_number_marks.hpp"
 
-#include <cmath>
 #include <cstdlib>
 
 #include "core/number_text.hpp"
@@ -9,14 +8,6 @@
 
 namespace drobi {
 namespace {
-
-// A row text of the fraction table as a whole number the division can take; anything else
-// (a fraction, a number past the 32-bit range of the lists) gives nothing.
-std::optional<long long> WholeNumber(const std::string& text) {
-  const double value = ValFromText(text);
-  if (!(std::fabs(value) < 2147483648.0) || value != std::trunc(value)) return std::nullopt;
-  return static_cast<long long>(value);
-}
 
 std::string Digits(long long count) {
   return count == 1 ? "1 цифра" : std::to_string(count) + " цифри";
@@ -44,8 +35,8 @@ const LongNumberMarks::Division* LongNumberMarks::Current() const {
   const ListBox& numerators = spis_[kNumerators];
   const int r = numerators.ListIndex();
   if (r < 0 || r >= numerators.ListCount() || dylgo_.ListCount() == 0) return nullptr;
-  const auto p = WholeNumber(numerators.List(r));
-  const auto q = WholeNumber(spis_[kDenominators].List(r));
+  const auto p = WholeFromText(numerators.List(r));
+  const auto q = WholeFromText(spis_[kDenominators].List(r));
   if (!p || !q || *q == 0) return nullptr;
   const int n = dylgo_.ListCount() - 1;
   if (!last_ || last_->p != *p || last_->q != *q || last_->rows.size() != dylgo_.Rows().size()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/long_number_marks.hpp"
+#include "ui/quotient_notes.hpp"
 
 namespace drobi {
 
@@ -10,6 +11,8 @@ std::unique_ptr<const RowTexts> RowTextsFor(const MainForm& form, const ControlL
   if (control.kind != ControlKind::kList) return nullptr;
   // The long number: each digit's division step and the turns of the period.
   if (control.long_number) return std::make_unique<LongNumberMarks>(form.Spis, form.Dylgo);
+  // The quotients: each fraction's exact value and why it ends or repeats.
+  if (control.index == kQuotients) return std::make_unique<QuotientNotes>(form.Spis, form.Style());
   return nullptr;
 }
 

@@ -182,6 +182,8 @@ TEST(DivideLong, LargeDenominators) {
       EXPECT_EQ(Mismatch(p, q, 30), "") << p << "/" << q;
     }
   }
+  // Past 2^32, where the powers of ten are taken by doubling: periods 10 and 18.
+  for (long long q : {9999999999LL, 111111111111111111LL}) EXPECT_EQ(Mismatch(1, q, 30), "") << q;
 }
 
 TEST(DivideLong, NegativeDenominatorDividesByItsMagnitude) {

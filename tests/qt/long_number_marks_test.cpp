@@ -17,6 +17,7 @@
 
 #include "tests/qt/window_fixture.hpp"
 #include "tests/support/exact.hpp"
+#include "ui/quotient_notes.hpp"
 
 namespace drobi::gui_testing {
 namespace {
@@ -118,6 +119,29 @@ TEST_F(LongNumberMarksTest, HoveringARowShowsItsStep) {
   EXPECT_TRUE(QToolTip::isVisible());
   EXPECT_TRUE(QToolTip::text().endsWith(QStringLiteral("30 : 7 = 4, остатък 2")))
       << QToolTip::text().toStdString();
+  QToolTip::hideText();
+}
+
+// Each quotient row's hover text and description are the notes of that row's own fraction.
+TEST_F(LongNumberMarksTest, QuotientRowsTellTheirExactValue) {
+  const QuotientNotes notes(form_->Spis, form_->Style());
+  ListView* quotients = List("Spis(2)");
+  for (int row = 0; row < kTableRows; ++row) {
+    const std::string text = notes.HoverText(row);
+    const std::string fraction = "\n" + form_->Spis[0].List(row) + "/" + form_->Spis[1].List(row);
+    EXPECT_NE(text.find(fraction + " = "), std::string::npos) << row;
+    EXPECT_EQ(RowData(*quotients, row, Qt::ToolTipRole).toString().toStdString(), text) << row;
+    EXPECT_EQ(RowData(*quotients, row, Qt::AccessibleDescriptionRole).toString(),
+              QString::fromStdString(text));
+  }
+  for (const int row : {2, 1, 4}) {  // 1/8 ends, 1/6 repeats after a digit, 1/97 is cut
+    ScrollToRow(*quotients, row);
+    const QPoint at = RowRect(*quotients, row).center();
+    QHelpEvent hover(QEvent::ToolTip, at, quotients->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(quotients->viewport(), &hover);
+    EXPECT_EQ(QToolTip::text().toStdString(), notes.HoverText(row));
+    RecordProperty("hover_row_" + std::to_string(row), QToolTip::text().toStdString());
+  }
   QToolTip::hideText();
 }
 

@@ -7,8 +7,9 @@
 namespace drobi::win32 {
 namespace {
 
-// The widest a hover text runs before it wraps, in pixels at 96 dpi.
-constexpr int kTipWidth = 420;
+// The widest a hover text runs before it wraps, in pixels at 96 dpi: a quotient's exact value with
+// its 60 digits keeps to one line.
+constexpr int kTipWidth = 560;
 
 }  // namespace
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/number_style.hpp"
+#include "ui/lists.hpp"
+#include "ui/row_texts.hpp"
+
+namespace drobi {
+
+// What a row of the quotient list tells beyond its rounded value: the exact value of its fraction
+// as pupils write it, and why the digits end or repeat. Three lines:
+//   Десетична дроб
+//   1/6 = 0,1(6)
+//   6 = 2·3: безкрайна периодична десетична дроб, предпериод: 1 цифра, период: 1 цифра
+// The first is the list's own hover text. The second shows p and q as their rows do, then the
+// value with the regional negative sign and decimal separator, the digits before the period and
+// the period in parentheses; past 60 digits it is cut and closes with «…)». The third gives the
+// fraction in lowest terms where it differs, the prime factors of its denominator and the verdict:
+// a fraction in lowest terms ends exactly when its denominator has no prime factor but 2 and 5.
+//
+// Worked out from rows of Spis(0) and Spis(1) when a view asks, never stored with the rows. A row
+// of Spis(2) without its fraction beside it (an empty table, rows being refilled) has no text of
+// its own. Texts are UTF-8.
+class QuotientNotes : public RowTexts {
+ public:
+  // Only the longest expansions are cut, those of long periods: 1/997 has 166 digits in a turn.
+  static constexpr int kMostDigits = 60;
+
+  QuotientNotes(const SpisArray& spis, const NumberStyle& style);
+
+  std::string HoverText(int row) const override;
+  // The hover text is the row's description for a screen reader too, so nothing more is said.
+  std::string AccessibleText(int /*row*/) const override { return {}; }
+
+ private:
+  struct Note {
+    std::string p, q;  // row texts
+    std::string text;
+  };
+
+  const SpisArray& spis_;
+  const NumberStyle& style_;
+  // The last text worked out: a view asks for the same row's hover and description in a row.
+  mutable std::optional<Note> last_;
+};
+
+}  // namespace drobi
