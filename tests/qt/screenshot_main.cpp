@@ -1,7 +1,7 @@
 // The program as it starts, looked at from outside under a real X server.
 //
 //   drobi_screenshot OUT.png            saves what the display shows of the window, then quits
-//   drobi_screenshot --zoom OUT.png     the same after four presses of Ctrl and plus (200 %)
+//   drobi_screenshot --zoom OUT.png     the same four zoom steps larger (200 %)
 //   drobi_screenshot --tooltip OUT.png  prints "hover X Y", the point of the screen over a digit
 //                                       of the long number; once a real pointer there has brought
 //                                       up its hover text, saves the screen around the window and
@@ -123,15 +123,11 @@ int main(int argc, char* argv[]) {
   int qt_argc = 1;
   return drobi::RunProgram(qt_argc, argv, [tooltip, zoom, path](drobi::MainWindow& window) {
     WhenExposed(window, [&window, tooltip, zoom, path] {
-      if (zoom) {
-        for (int step = 0; step < 4; ++step) window.Zoom(1);
-        QTimer::singleShot(500, &window, [&window, path] {
+      if (!tooltip) {
+        for (int step = 0; zoom && step < 4; ++step) window.Zoom(1);
+        QTimer::singleShot(zoom ? 500 : 0, &window, [&window, path] {
           QCoreApplication::exit(Save(window.screen()->grabWindow(window.winId()), path) ? 0 : 1);
         });
-        return;
-      }
-      if (!tooltip) {
-        QCoreApplication::exit(Save(window.screen()->grabWindow(window.winId()), path) ? 0 : 1);
         return;
       }
       // Hover texts show in the active window; with no window manager to make it so, ask.

@@ -91,6 +91,16 @@ void ListControl::OnScale(const WindowScale& scale) {
   if (marked_) marked_->SetScale(scale);
 }
 
+void ListControl::KeepSelectionInView() const {
+  const ListHandle list(Handle());
+  const int row = list.CurSel();
+  RECT client;
+  RECT box;
+  GetClientRect(Handle(), &client);
+  if (row < 0 || !list.ItemRect(row, box)) return;
+  if (box.top < client.top || box.bottom > client.bottom) list.SetTopIndex(row);
+}
+
 void ListControl::MatchRowHeight(int height) {
   if (!marked_ || height <= 0) return;
   ListHandle(Handle()).SetItemHeight(height);

@@ -259,7 +259,10 @@ void MainWindow::LayOut() {
     // The controls hold the new fonts: the old ones can go.
     fonts_ = std::move(fonts);
     const int row_height = lists_.empty() ? 0 : ListHandle(lists_.front()->Handle()).ItemHeight();
-    for (ListControl* list : lists_) list->MatchRowHeight(row_height);
+    for (ListControl* list : lists_) {
+      list->MatchRowHeight(row_height);
+      list->KeepSelectionInView();
+    }
   }
   InvalidateRect(Handle(), nullptr, TRUE);
 }
