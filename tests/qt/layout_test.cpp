@@ -82,7 +82,6 @@ INSTANTIATE_TEST_SUITE_P(EveryControl, ControlPlace, ::testing::ValuesIn(kPlaces
 
 TEST_F(WindowTest, WindowOpensAt100PercentWithCaptionIconAndTitle) {
   EXPECT_EQ(window_->size(), QSize(566, 326));
-  // It grows with the zoom, never below 100 %.
   EXPECT_EQ(window_->minimumSize(), QSize(566, 326));
   EXPECT_GT(window_->maximumSize().width(), 566 * 3);
   const QString caption = window_->windowTitle();

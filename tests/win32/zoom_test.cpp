@@ -50,21 +50,17 @@ TEST_P(Zoom, PlacesFontsAndClicksFollowTheForm) {
   MainForm form(random, SystemNumberStyle());
   MainWindow window(form, GetModuleHandleW(nullptr));
   const auto settle = [&window] {
-    ASSERT_TRUE(PumpUntil([&window](const MSG& message) { Dispatch(window, message); },
-                          [] { return true; }));
+    ASSERT_TRUE(PumpUntil([&window](const MSG& m) { Dispatch(window, m); }, [] { return true; }));
   };
   ASSERT_TRUE(window.Guarded([&form] { form.Form_Load(); }));
   window.Show(SW_SHOWNORMAL);
   SetForegroundWindow(window.Handle());
   settle();
   for (int i = 0; i < presses; ++i) PressWithCtrl(key);
-  RECT outer, inner;
-  GetWindowRect(window.Handle(), &outer);
-  GetClientRect(window.Handle(), &inner);
-  if (key == 0) {
-    SetWindowPos(window.Handle(), nullptr, 0, 0, client.cx + outer.right - outer.left - inner.right,
-                 client.cy + outer.bottom - outer.top - inner.bottom, SWP_NOZORDER | SWP_NOMOVE);
-  }
+  RECT inner{0, 0, client.cx, client.cy};
+  AdjustWindowRectEx(&inner, WS_OVERLAPPEDWINDOW, FALSE, 0);  // the window's frame
+  if (key == 0)
+    MoveWindow(window.Handle(), 0, 0, inner.right - inner.left, inner.bottom - inner.top, TRUE);
   settle();
   GetClientRect(window.Handle(), &inner);
   const int width = At(MainWindowLayout().client_width, p);
