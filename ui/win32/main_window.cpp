@@ -49,7 +49,7 @@ SIZE ClientSize(const WindowScale& scale) {
 // Moves the windows in one step, which the system carries out at once (a third faster under
 // Wine than one by one); one by one where it has no memory for the step.
 void MoveTogether(const std::vector<std::pair<HWND, RECT>>& moves) {
-  constexpr UINT kMove = SWP_NOZORDER | SWP_NOACTIVATE;
+  constexpr UINT kMove = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
   HDWP step = BeginDeferWindowPos(static_cast<int>(moves.size()));
   for (const auto& [handle, to] : moves) {
     if (step == nullptr) break;
