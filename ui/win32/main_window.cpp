@@ -46,22 +46,6 @@ SIZE ClientSize(const WindowScale& scale) {
   return {scale.Pixels(layout.client_width), scale.Pixels(layout.client_height)};
 }
 
-// Moves the windows in one step, which the system carries out at once (a third faster under
-// Wine than one by one); one by one where it has no memory for the step.
-void MoveTogether(const std::vector<std::pair<HWND, RECT>>& moves) {
-  constexpr UINT kMove = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
-  HDWP step = BeginDeferWindowPos(static_cast<int>(moves.size()));
-  for (const auto& [handle, to] : moves) {
-    if (step == nullptr) break;
-    step = DeferWindowPos(step, handle, nullptr, to.left, to.top, to.right - to.left,
-                          to.bottom - to.top, kMove);
-  }
-  if (step != nullptr && EndDeferWindowPos(step)) return;
-  for (const auto& [handle, to] : moves) {
-    SetWindowPos(handle, nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top, kMove);
-  }
-}
-
 // A control that runs past the form's client area (Text1(1)) is cut at the form's edges, as the
 // window's edges cut it at 100 %, also where the window is larger than the form.
 void ClipToForm(HWND control, const RECT& place, const RECT& form) {
@@ -258,20 +242,19 @@ void MainWindow::LayOut() {
   content_ = form;
   WindowFonts fonts(scale);
   const auto layout = MainWindowControls();
-  std::vector<std::pair<HWND, RECT>> moves;
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const ControlLayout& control = layout[i];
     const HWND handle = controls_[i]->Handle();
     const RECT place{left + scale.Pixels(control.left), top + scale.Pixels(control.top),
                      left + scale.Pixels(control.left) + scale.Pixels(control.width),
                      top + scale.Pixels(control.top) + scale.Pixels(control.height)};
-    moves.emplace_back(handle, place);
+    SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     ClipToForm(handle, place, form);
     if (!rescale) continue;
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.At(control.font_points)), TRUE);
     controls_[i]->OnScale(scale);
   }
-  MoveTogether(moves);
   if (rescale) {
     // The controls hold the new fonts: the old ones can go.
     fonts_ = std::move(fonts);
