@@ -24,16 +24,17 @@
 #include "ui/main_form.hpp"
 #include "ui/qt/main_window.hpp"
 #include "ui/window_layout.hpp"
+#include "ui/window_scale.hpp"
 
 namespace {
 
 using drobi::ControlKind;
 using drobi::ControlLayout;
-using drobi::TwipsToPixels;
+constexpr drobi::WindowScale kScale;
 
 QRect PixelRect(const ControlLayout& control) {
-  return QRect(TwipsToPixels(control.left), TwipsToPixels(control.top),
-               TwipsToPixels(control.width), TwipsToPixels(control.height));
+  return QRect(kScale.Pixels(control.left), kScale.Pixels(control.top),
+               kScale.Pixels(control.width), kScale.Pixels(control.height));
 }
 
 // The rows a list of that height shows: from the top, or as far down as keeps the selected row in
@@ -80,7 +81,7 @@ class ContentFloor : public QWidget {
  public:
   explicit ContentFloor(const drobi::MainForm& form) : form_(form) {
     const drobi::WindowLayout& window = drobi::MainWindowLayout();
-    resize(TwipsToPixels(window.client_width), TwipsToPixels(window.client_height));
+    resize(kScale.Pixels(window.client_width), kScale.Pixels(window.client_height));
   }
 
  protected:

@@ -14,6 +14,7 @@
 #include "ui/main_form.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/main_window.hpp"
+#include "ui/window_layout.hpp"
 
 namespace drobi {
 namespace {
@@ -51,6 +52,7 @@ class OpenWindow : public QObject {
   }
 
   long long Paints() const { return paints_; }
+  MainWindow& Window() { return window_; }
 
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Paint) ++paints_;
@@ -90,6 +92,23 @@ BENCHMARK(WindowClickFractionRow90)
 
 void WindowClickInterval90(benchmark::State& state) { RunClicks(state, "Spis(3)"); }
 BENCHMARK(WindowClickInterval90)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The window dragged from 100 % to 300 % (a whiteboard) with the long number at 90 digits: one
+// re-layout of every control, font and scroll bar, and the repaint; the median is of single ones.
+void WindowRelayout300(benchmark::State& state) {
+  static OpenWindow window;
+  const WindowLayout& form = MainWindowLayout();
+  for (auto _ : state) {
+    window.Window().resize(form.client_width / 5, form.client_height / 5);  // 300 %: 1698 × 978
+    QApplication::processEvents();
+    state.PauseTiming();
+    if (window.Window().Scale().Factor() != 3) state.SkipWithError("not laid out at 300 %");
+    window.Window().resize(form.client_width / 15, form.client_height / 15);
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(WindowRelayout300)->Iterations(1)->Repetitions(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace drobi

@@ -71,7 +71,4 @@ std::span<const ControlLayout> MainWindowControls();
 // The control of that name ("Spis(0)", "Dylgo", "Text1(1)", ...); the layout must have it.
 const ControlLayout& ControlNamed(std::string_view name);
 
-// Rounds to the nearest pixel: 1100 twips are 73 px.
-constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
-
 }  // namespace drobi

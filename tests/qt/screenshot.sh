@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the program under Xvfb (X11, as on a desktop) and saves what the display shows as a PNG.
 #   screenshot.sh <drobi_screenshot> <out.png>            the window
+#   screenshot.sh <drobi_screenshot> <out.png> --zoom     the window zoomed to 200 %, on a
+#       classroom projector's 1280 × 800
 #   screenshot.sh <drobi_screenshot> <out.png> --tooltip  the window and the hover text that a
 #       real pointer (xdotool) over a digit of the long number brings up; fails when that hover
 #       text is not readable
@@ -33,6 +35,9 @@ if [[ $mode == --tooltip ]]; then
     fi
     wait "$program"' _ "$program" "$out" "$log" || { cat "$log"; exit 1; }
   cat "$log"
+elif [[ $mode == --zoom ]]; then
+  env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run --auto-servernum \
+    --server-args="-screen 0 1280x800x24 -dpi 96" "$program" --zoom "$out"
 else
   env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "${xvfb[@]}" "$program" "$out"
 fi

@@ -1,6 +1,7 @@
 // The program as it starts, looked at from outside under a real X server.
 //
 //   drobi_screenshot OUT.png            saves what the display shows of the window, then quits
+//   drobi_screenshot --zoom OUT.png     the same four zoom steps larger (200 %)
 //   drobi_screenshot --tooltip OUT.png  prints "hover X Y", the point of the screen over a digit
 //                                       of the long number; once a real pointer there has brought
 //                                       up its hover text, saves the screen around the window and
@@ -113,16 +114,20 @@ void AwaitToolTip(QWidget& window, const char* path, int attempts_left = 200) {
 
 int main(int argc, char* argv[]) {
   const bool tooltip = argc == 3 && std::strcmp(argv[1], "--tooltip") == 0;
-  if (!tooltip && argc != 2) {
-    std::fprintf(stderr, "usage: drobi_screenshot [--tooltip] OUT.png\n");
+  const bool zoom = argc == 3 && std::strcmp(argv[1], "--zoom") == 0;
+  if (!tooltip && !zoom && argc != 2) {
+    std::fprintf(stderr, "usage: drobi_screenshot [--tooltip|--zoom] OUT.png\n");
     return 2;
   }
   const char* path = argv[argc - 1];
   int qt_argc = 1;
-  return drobi::RunProgram(qt_argc, argv, [tooltip, path](drobi::MainWindow& window) {
-    WhenExposed(window, [&window, tooltip, path] {
+  return drobi::RunProgram(qt_argc, argv, [tooltip, zoom, path](drobi::MainWindow& window) {
+    WhenExposed(window, [&window, tooltip, zoom, path] {
       if (!tooltip) {
-        QCoreApplication::exit(Save(window.screen()->grabWindow(window.winId()), path) ? 0 : 1);
+        for (int step = 0; zoom && step < 4; ++step) window.Zoom(1);
+        QTimer::singleShot(zoom ? 500 : 0, &window, [&window, path] {
+          QCoreApplication::exit(Save(window.screen()->grabWindow(window.winId()), path) ? 0 : 1);
+        });
         return;
       }
       // Hover texts show in the active window; with no window manager to make it so, ask.

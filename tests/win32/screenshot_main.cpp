@@ -1,13 +1,14 @@
 // A look at the Windows window under Wine: the program's window on the scripted table, with the
 // hover text of a row of the long number showing, saved from the screen as a BMP file.
 //
-// Usage: drobi_screenshot FILE.bmp
+// Usage: drobi_screenshot [--zoom] FILE.bmp (--zoom: four zoom steps larger first, to 200 %)
 
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/scripted_random.hpp"
@@ -64,10 +65,12 @@ bool SaveScreen(const char* path, RECT part) {
 
 int main(int argc, char* argv[]) {
   using namespace drobi::win32;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: drobi_screenshot FILE.bmp\n");
+  const bool zoom = argc == 3 && std::string_view(argv[1]) == "--zoom";
+  if (argc != 2 && !zoom) {
+    std::fprintf(stderr, "usage: drobi_screenshot [--zoom] FILE.bmp\n");
     return 2;
   }
+  const char* path = argv[argc - 1];
   drobi::testing::ScriptedRandom random(testing::StartDraws());
   drobi::MainForm form(random, SystemNumberStyle());
   MainWindow window(form, GetModuleHandleW(nullptr));
@@ -76,13 +79,15 @@ int main(int argc, char* argv[]) {
   SetForegroundWindow(window.Handle());
   const auto dispatch = [&window](const MSG& message) { Dispatch(window, message); };
   testing::PumpUntil(dispatch, [] { return true; });
+  for (int step = 0; zoom && step < 4; ++step) window.Zoom(1);
+  testing::PumpUntil(dispatch, [] { return true; });
 
   const HWND dylgo = window.Control("Dylgo");
   testing::MoveMouse(testing::CentreOf(dylgo, testing::RowBox(dylgo, 3)));
   const HWND tip = window.Tooltip();
   if (!testing::PumpUntil(dispatch, [tip] { return IsWindowVisible(tip) != FALSE; })) {
     std::fprintf(stderr, "drobi_screenshot: the hover text did not show\n");
-    return 1;
+    if (!zoom) return 1;  // at 200 % Wine's tip now and then does not show: the window still counts
   }
   testing::PumpUntil(
       dispatch, [] { return true; }, std::chrono::milliseconds(500));
@@ -94,8 +99,8 @@ int main(int argc, char* argv[]) {
   RECT part;
   UnionRect(&part, &window_box, &tip_box);
   InflateRect(&part, 12, 12);
-  if (!SaveScreen(argv[1], part)) {
-    std::fprintf(stderr, "drobi_screenshot: cannot save the screen to %s\n", argv[1]);
+  if (!SaveScreen(path, part)) {
+    std::fprintf(stderr, "drobi_screenshot: cannot save the screen to %s\n", path);
     return 1;
   }
   return 0;

@@ -53,5 +53,5 @@ dir=$(cd "$dir" && pwd)
 program=$(realpath "$2")
 exec 9>"$dir/lock"
 flock 9
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" \
+xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24 -nolisten tcp" \
   "$(realpath "$0")" --in-session "$dir" "$program" "${@:3}"

@@ -15,11 +15,18 @@ class FlatButton : public QPushButton {
  public:
   FlatButton(const QString& text, const QColor& face, QWidget* parent = nullptr);
 
+  // The width of the edge, 2 pixels at 100 %, grown with the zoom.
+  void SetEdge(int pixels) {
+    edge_ = pixels;
+    update();
+  }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QColor face_;
+  int edge_ = 2;
 };
 
 }  // namespace drobi

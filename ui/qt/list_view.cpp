@@ -16,7 +16,8 @@ ListView::ListView(ListBox& list, ErrorEdge& edge, QWidget* parent)
     const std::unique_ptr<QItemSelectionModel> made(selectionModel());
     setSelectionModel(&rows_.Selection());
   }
-  setItemDelegate(new RowDelegate(this));
+  rows_look_ = new RowDelegate(this);
+  setItemDelegate(rows_look_);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -67,6 +68,15 @@ void ListView::keyPressEvent(QKeyEvent* event) {
   QListView::keyPressEvent(event);
 }
 
+void ListView::SetLineWidth(int pixels) {
+  rows_look_->SetLineWidth(pixels);
+  viewport()->update();
+}
+
+void ListView::KeepSelectionInView() {
+  if (list_.ListIndex() >= 0) scrollTo(rows_.index(list_.ListIndex()));
+}
+
 void ListView::TakeSelection(const QItemSelection& selected) {
   const QModelIndexList rows = selected.indexes();
   if (!rows.isEmpty() && rows.back().row() != list_.ListIndex()) {
@@ -88,10 +98,9 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   QStyledItemDelegate::paint(painter, option, index);
   if (!index.data(ListModel::kPeriodStartRole).toBool()) return;
   // The text colour contrasts with the list's base by design, and so with any tint.
-  painter->save();
-  painter->setPen(QPen(option.palette.color(QPalette::Text), 1));
-  painter->drawLine(option.rect.topLeft(), option.rect.topRight());
-  painter->restore();
+  const QRect& row = option.rect;
+  painter->fillRect(row.x(), row.y(), row.width(), line_width_,
+                    option.palette.color(QPalette::Text));
 }
 
 }  // namespace drobi

@@ -9,6 +9,8 @@
 
 namespace drobi {
 
+class RowDelegate;
+
 // A list of the window: Qt's list view over a ListModel, handing the user's choices to the
 // ListBox.
 //
@@ -27,6 +29,11 @@ class ListView : public QListView {
   ListModel& Rows() { return rows_; }
   const ListModel& Rows() const { return rows_; }
 
+  // The width of the line above the first row of each turn of the period, grown with the zoom.
+  void SetLineWidth(int pixels);
+  // Scrolls the selected row into view, as after the rows grew or shrank with the zoom.
+  void KeepSelectionInView();
+
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
@@ -43,6 +50,7 @@ class ListView : public QListView {
   ListBox& list_;
   ErrorEdge& edge_;
   ListModel rows_;
+  RowDelegate* rows_look_;
 };
 
 // Draws a list's rows as Qt's lists do, with the tint a row asks for, and a thin line in the text
@@ -53,8 +61,13 @@ class RowDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
+  void SetLineWidth(int pixels) { line_width_ = pixels; }
+
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+
+ private:
+  int line_width_ = 1;
 };
 
 }  // namespace drobi

@@ -1,9 +1,14 @@
 #include "ui/qt/main_window.hpp"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QWheelEvent>
 #include <cstdio>
 #include <memory>
 
@@ -11,9 +16,11 @@
 #include "ui/qt/click_label.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/list_view.hpp"
+#include "ui/qt/scroll_bar_style.hpp"
 #include "ui/qt/text_field.hpp"
 #include "ui/row_texts.hpp"
 #include "ui/window_layout.hpp"
+#include "ui/window_scale.hpp"
 
 namespace drobi {
 namespace {
@@ -23,10 +30,18 @@ QColor StoredColour(std::uint32_t stored) {
   return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-QRect PixelRect(const ControlLayout& control) {
-  return QRect(TwipsToPixels(control.left), TwipsToPixels(control.top),
-               TwipsToPixels(control.width), TwipsToPixels(control.height));
+QRect PixelRect(const ControlLayout& control, const WindowScale& scale) {
+  return QRect(scale.Pixels(control.left), scale.Pixels(control.top), scale.Pixels(control.width),
+               scale.Pixels(control.height));
 }
+
+QSize ClientSize(const WindowScale& scale) {
+  const WindowLayout& window = MainWindowLayout();
+  return QSize(scale.Pixels(window.client_width), scale.Pixels(window.client_height));
+}
+
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
 
 void FillBackground(QWidget& widget, std::uint32_t stored) {
   QPalette palette = widget.palette();
@@ -49,8 +64,11 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
   icon.setAutoDetectImageFormat(false);
   setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  setFixedSize(TwipsToPixels(window.client_width), TwipsToPixels(window.client_height));
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  // Never smaller than the form at 100 %.
+  setMinimumSize(ClientSize(scale_));
+  resize(ClientSize(scale_));
   FillBackground(*this, window.back_colour);
   setFont(MainWindowFont());
   // A Windows list shows its selected row in the highlight colour also without focus; the three
@@ -60,37 +78,56 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
   }
   setPalette(palette);
+  content_ = new QWidget(this);
+  content_->setGeometry(QRect(QPoint(), ClientSize(scale_)));
+  CreateControls();
 
+  const auto zoom_keys = [this](const QList<QKeySequence>& keys, int direction) {
+    auto* shortcut = new QShortcut(this);
+    shortcut->setKeys(keys);
+    connect(shortcut, &QShortcut::activated, this, [this, direction] { Zoom(direction); });
+  };
+  zoom_keys(
+      QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal), 1);
+  zoom_keys(QKeySequence::keyBindings(QKeySequence::ZoomOut), -1);
+  zoom_keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, 0);
+  // Ctrl and the wheel zoom over any part of the window, also over a list or text field that
+  // would scroll by the wheel.
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+void MainWindow::CreateControls() {
+  const WindowLayout& window = MainWindowLayout();
   QWidget* previous_in_tab_order = nullptr;
   for (const ControlLayout& control : MainWindowControls()) {
     QWidget* widget = nullptr;
     switch (control.kind) {
       case ControlKind::kList: {
-        auto* list = new ListView(ListOf(form_, control), edge_, this);
+        auto* list = new ListView(ListOf(form_, control), edge_, content_);
         if (auto texts = RowTextsFor(form_, control)) list->Rows().SetRowTexts(std::move(texts));
         widget = list;
         break;
       }
       case ControlKind::kText:
-        widget = new TextField(TextOf(form_, control), edge_, this);
+        widget = new TextField(TextOf(form_, control), edge_, content_);
         break;
       case ControlKind::kButton: {
         auto* button = new FlatButton(QString::fromStdString(form_.Command1.Caption()),
-                                      StoredColour(control.back_colour), this);
+                                      StoredColour(control.back_colour), content_);
         connect(button, &QPushButton::clicked, this,
                 [this] { edge_.Run([this] { form_.Command1.Click(); }); });
         widget = button;
         break;
       }
       case ControlKind::kLabel: {
-        auto* label = new QLabel(QString::fromUtf8(control.caption), this);
+        auto* label = new QLabel(QString::fromUtf8(control.caption), content_);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
         widget = label;
         break;
       }
       case ControlKind::kSpot: {
-        auto* spot = new ClickLabel(this);
+        auto* spot = new ClickLabel(content_);
         connect(spot, &ClickLabel::clicked, this,
                 [this] { edge_.Run([this] { form_.Label1.Click(); }); });
         widget = spot;
@@ -98,7 +135,8 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
       }
     }
     widget->setObjectName(QString::fromUtf8(control.name));
-    widget->setGeometry(PixelRect(control));
+    widget->setGeometry(PixelRect(control, scale_));
+    controls_.push_back(widget);
     if (control.hover != nullptr) {
       widget->setToolTip(QString::fromUtf8(control.hover));
       widget->setAccessibleDescription(widget->toolTip());
@@ -118,6 +156,88 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     if (TakesFocus(control.kind)) {
       if (previous_in_tab_order != nullptr) setTabOrder(previous_in_tab_order, widget);
       previous_in_tab_order = widget;
+    }
+  }
+}
+
+void MainWindow::Zoom(int direction) {
+  // The work area of the window's screen, less the frame the window system draws around it.
+  const QSize room = screen()->availableGeometry().size() - (frameGeometry().size() - size());
+  WindowScale zoom(kDefaultDpi, direction == 0 ? 100 : scale_.NextStep(direction));
+  while (zoom.Factor() > 1 &&
+         (ClientSize(zoom).width() > room.width() || ClientSize(zoom).height() > room.height())) {
+    zoom = WindowScale(kDefaultDpi, zoom.NextStep(-1));
+  }
+  // A larger step that does not fit does not make the window smaller.
+  if (direction > 0 && zoom.Factor() <= scale_.Factor()) return;
+  if (isMaximized() || isFullScreen()) showNormal();
+  zoom_ = zoom;
+  resize(ClientSize(zoom));
+  if (size() == ClientSize(zoom)) LayOut(zoom);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOut(size() == ClientSize(zoom_) ? zoom_
+                                     : WindowScale::Fitting(width(), height(), kDefaultDpi));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Wheel || !watched->isWidgetType() ||
+      static_cast<QWidget*>(watched)->window() != this) {
+    return QWidget::eventFilter(watched, event);
+  }
+  auto* wheel = static_cast<QWheelEvent*>(event);
+  if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
+  wheel_ += wheel->angleDelta().y();
+  if (wheel_ >= kWheelNotch || wheel_ <= -kWheelNotch) {
+    Zoom(wheel_ > 0 ? 1 : -1);
+    wheel_ = 0;
+  }
+  return true;
+}
+
+void MainWindow::LayOut(const WindowScale& scale) {
+  if (!(scale == scale_)) Rescale(scale);
+  const QSize client = ClientSize(scale);
+  content_->setGeometry(
+      QRect(QPoint((width() - client.width()) / 2, (height() - client.height()) / 2), client));
+}
+
+void MainWindow::Rescale(const WindowScale& scale) {
+  scale_ = scale;
+  const double factor = scale.Factor();
+  const WindowLayout& window = MainWindowLayout();
+  QFont font = MainWindowFont();
+  font.setPointSizeF(window.font_points * factor);
+  setFont(font);
+  if (bar_style_ == nullptr) {
+    bar_style_ = new ScrollBarStyle();
+    bar_style_->setParent(this);
+    for (auto* area : content_->findChildren<QAbstractScrollArea*>()) {
+      area->verticalScrollBar()->setStyle(bar_style_);
+      area->horizontalScrollBar()->setStyle(bar_style_);
+    }
+  }
+  bar_style_->SetFactor(factor);
+  const auto layout = MainWindowControls();
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    const ControlLayout& control = layout[i];
+    QWidget* widget = controls_[i];
+    if (control.font_points != window.font_points) {
+      QFont own = font;
+      own.setPointSizeF(control.font_points * factor);
+      widget->setFont(own);
+    }
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
+      area->verticalScrollBar()->updateGeometry();
+    }
+    widget->setGeometry(PixelRect(control, scale));
+    if (auto* list = qobject_cast<ListView*>(widget)) {
+      list->SetLineWidth(scale.Lengthen(1));
+      list->KeepSelectionInView();
+    } else if (auto* button = qobject_cast<FlatButton*>(widget)) {
+      button->SetEdge(scale.Lengthen(2));
     }
   }
 }

@@ -8,17 +8,25 @@
 // once by the ListBox's observer to the view that shows it. When the handler returns, every widget
 // already shows the form's state, with no event loop run in between. The window never calls a
 // handler on its own and keeps no state that a handler reads.
+//
+// The window grows as the user drags its frame or zooms (Ctrl and plus, minus or 0, Ctrl and the
+// wheel): the form's content is laid out again at the largest WindowScale that fits, centred on
+// the window's back colour.
 
 #include <QFont>
 #include <QLocale>
 #include <QWidget>
 #include <utility>
+#include <vector>
 
 #include "core/number_style.hpp"
 #include "ui/main_form.hpp"
 #include "ui/qt/error_edge.hpp"
+#include "ui/window_scale.hpp"
 
 namespace drobi {
+
+class ScrollBarStyle;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -39,11 +47,33 @@ class MainWindow : public QWidget {
   }
   bool Failed() const { return edge_.Failed(); }
 
+  // The scale the content is laid out at.
+  const WindowScale& Scale() const { return scale_; }
+  // Resizes the window to the zoom step after the present scale in `direction` (+1 larger, -1
+  // smaller), or to 100 % for 0; a step larger than the screen's work area stops at the
+  // largest that fits.
+  void Zoom(int direction);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void ShowError(const ErrorReport& report);
+  void CreateControls();
+  // Places the content and every control at `scale`, and sizes the fonts and the drawn marks.
+  void LayOut(const WindowScale& scale);
+  void Rescale(const WindowScale& scale);
 
   MainForm& form_;
   ErrorEdge edge_;
+  QWidget* content_;                // the form's client area, which clips Text1(1)
+  std::vector<QWidget*> controls_;  // in the layout's order
+  WindowScale scale_;
+  // The zoom step asked for last, which the window's size, once it has it, lays out exactly.
+  WindowScale zoom_;
+  int wheel_ = 0;                        // wheel turns not yet a zoom step, in eighths of a degree
+  ScrollBarStyle* bar_style_ = nullptr;  // made at the first zoom, with the window as parent
 };
 
 // The font of the window and of every control in it that the layout gives no size of its own.

@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 
-#include "ui/win32/dpi.hpp"
 #include "ui/win32/text.hpp"
 
 namespace drobi::win32 {
@@ -14,11 +13,10 @@ HWND Create(const Placement& at, const ControlLayout& layout, const wchar_t* win
             DWORD style, DWORD ex_style, const std::wstring& text) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(at.parent, GWLP_HINSTANCE));
   // Made without its text: the control lays its text out once, in the font it is given first.
-  const HWND handle =
-      CreateWindowExW(ex_style, window_class, nullptr, style, TwipsAtDpi(layout.left, at.dpi),
-                      TwipsAtDpi(layout.top, at.dpi), TwipsAtDpi(layout.width, at.dpi),
-                      TwipsAtDpi(layout.height, at.dpi), at.parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(at.id)), instance, nullptr);
+  const HWND handle = CreateWindowExW(
+      ex_style, window_class, nullptr, style, at.scale.Pixels(layout.left),
+      at.scale.Pixels(layout.top), at.scale.Pixels(layout.width), at.scale.Pixels(layout.height),
+      at.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(at.id)), instance, nullptr);
   if (handle == nullptr) {
     throw std::runtime_error(std::string("the control ") + layout.name + " cannot be created");
   }

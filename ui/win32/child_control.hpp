@@ -6,15 +6,16 @@
 #include <vector>
 
 #include "ui/window_layout.hpp"
+#include "ui/window_scale.hpp"
 
 namespace drobi::win32 {
 
 // Where a control of the layout is made: in its parent window, with its control id, laid out at
-// a dpi and in a font.
+// a scale and in a font.
 struct Placement {
   HWND parent;
   int id;
-  int dpi;
+  WindowScale scale;
   HFONT font;
 };
 
@@ -36,6 +37,8 @@ class ChildControl {
   virtual HBRUSH OnColour(HDC /*dc*/) { return nullptr; }
   // WM_DRAWITEM of an owner-drawn control.
   virtual void OnDraw(const DRAWITEMSTRUCT& /*item*/) {}
+  // The window is laid out at another dpi or zoom: what the control draws itself grows with it.
+  virtual void OnScale(const WindowScale& /*scale*/) {}
 
  protected:
   explicit ChildControl(HWND handle) : handle_(handle) {}

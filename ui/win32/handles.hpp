@@ -18,6 +18,9 @@ struct GdiObjectRelease {
 struct IconRelease {
   void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
 };
+struct AcceleratorRelease {
+  void operator()(HACCEL table) const noexcept { DestroyAcceleratorTable(table); }
+};
 struct WindowRelease {
   void operator()(HWND window) const noexcept { DestroyWindow(window); }
 };
@@ -28,6 +31,7 @@ using Pen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectRelease>;
 using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectRelease>;
 using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconRelease>;
 using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowRelease>;
+using Accelerators = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorRelease>;
 
 // Selects an object into a device context for as long as it lives.
 class Selection {

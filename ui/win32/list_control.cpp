@@ -27,7 +27,8 @@ ListControl::ListControl(const Placement& at, const ControlLayout& layout, ListB
       list_(list),
       edge_(edge),
       texts_(std::move(texts)) {
-  if (texts_ && layout.long_number) marked_ = std::make_unique<MarkedRows>(*texts_, edge_);
+  if (texts_ && layout.long_number)
+    marked_ = std::make_unique<MarkedRows>(*texts_, edge_, at.scale);
   if (!SetWindowSubclass(Handle(), Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
     throw std::runtime_error("a list of the window cannot take clicks");
   }
@@ -84,6 +85,20 @@ void ListControl::Settle() {
   }
   // The marks follow the selected fraction, whichever list the handler changed.
   InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ListControl::OnScale(const WindowScale& scale) {
+  if (marked_) marked_->SetScale(scale);
+}
+
+void ListControl::KeepSelectionInView() const {
+  const ListHandle list(Handle());
+  const int row = list.CurSel();
+  RECT client;
+  RECT box;
+  GetClientRect(Handle(), &client);
+  if (row < 0 || !list.ItemRect(row, box)) return;
+  if (box.top < client.top || box.bottom > client.bottom) list.SetTopIndex(row);
 }
 
 void ListControl::MatchRowHeight(int height) {

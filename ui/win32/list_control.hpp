@@ -36,6 +36,9 @@ class ListControl : public ChildControl, private ListBoxObserver {
 
   void OnCommand(int code) override;
   void OnDraw(const DRAWITEMSTRUCT& item) override;
+  void OnScale(const WindowScale& scale) override;
+  // Scrolls the selected row into view, as after the rows grew or shrank with the zoom.
+  void KeepSelectionInView() const;
 
   // A hover text per row in the window's tooltip, where the rows have texts of their own.
   void ShowRowHover(HWND tooltip);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -22,8 +24,39 @@ namespace {
 constexpr int kFirstControlId = 100;
 // The labels that name the lists and text fields for screen readers have no id of their own.
 constexpr int kNameLabelId = 0xFFFF;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
+                         WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
+
+// The commands of the zoom keys; below the controls' ids, and sent with the accelerator's
+// notification code 1.
+enum ZoomCommand : WORD { kZoomIn = 1, kZoomOut, kZoomBack };
+constexpr ACCEL kZoomKeys[] = {
+    {FVIRTKEY | FCONTROL, VK_OEM_PLUS, kZoomIn},  // the key of = and +, with or without Shift
+    {FVIRTKEY | FCONTROL | FSHIFT, VK_OEM_PLUS, kZoomIn},
+    {FVIRTKEY | FCONTROL, VK_ADD, kZoomIn},
+    {FVIRTKEY | FCONTROL, VK_OEM_MINUS, kZoomOut},
+    {FVIRTKEY | FCONTROL, VK_SUBTRACT, kZoomOut},
+    {FVIRTKEY | FCONTROL, '0', kZoomBack},
+    {FVIRTKEY | FCONTROL, VK_NUMPAD0, kZoomBack},
+};
+
+SIZE ClientSize(const WindowScale& scale) {
+  const WindowLayout& layout = MainWindowLayout();
+  return {scale.Pixels(layout.client_width), scale.Pixels(layout.client_height)};
+}
+
+// A control that runs past the form's client area (Text1(1)) is cut at the form's edges, as the
+// window's edges cut it at 100 %, also where the window is larger than the form.
+void ClipToForm(HWND control, const RECT& place, const RECT& form) {
+  RECT shown;
+  IntersectRect(&shown, &place, &form);
+  if (EqualRect(&shown, &place)) return;
+  OffsetRect(&shown, -place.left, -place.top);
+  // The system owns the region once the window has it.
+  const HRGN region = CreateRectRgnIndirect(&shown);
+  if (region != nullptr && SetWindowRgn(control, region, TRUE) == 0) DeleteObject(region);
+}
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW window_class{};
@@ -37,13 +70,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   if (RegisterClassExW(&window_class) == 0) {
     throw std::runtime_error("the window's class cannot be registered");
   }
-}
-
-SIZE WindowSize(int dpi) {
-  const WindowLayout& layout = MainWindowLayout();
-  return WindowSizeForClient(
-      {TwipsAtDpi(layout.client_width, dpi), TwipsAtDpi(layout.client_height, dpi)}, kStyle,
-      kExStyle, dpi);
 }
 
 }  // namespace
@@ -62,12 +88,15 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
   const WindowLayout& layout = MainWindowLayout();
   back_.reset(CreateSolidBrush(StoredColour(layout.back_colour)));
   dpi_ = SystemDpi();
-  fonts_ = WindowFonts(dpi_);
-  const SIZE size = WindowSize(dpi_);
+  scale_ = zoom_ = WindowScale(dpi_);
+  fonts_ = WindowFonts(scale_);
+  const SIZE size = WindowSize(scale_);
   window_.reset(CreateWindowExW(kExStyle, kWindowClass, Wide(layout.caption).c_str(), kStyle,
                                 CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                 instance, this));
   if (!window_) throw std::runtime_error("the window cannot be created");
+  zoom_keys_.reset(CreateAcceleratorTableW(const_cast<ACCEL*>(kZoomKeys), std::size(kZoomKeys)));
+  if (!zoom_keys_) throw std::runtime_error("the window's zoom keys cannot be made");
   tips_ = std::make_unique<HoverTips>(Handle());
   CreateControls();
   edge_.SetSettled([this] {
@@ -90,7 +119,7 @@ void MainWindow::CreateControls() {
   std::vector<HWND> tab_order;
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const ControlLayout& control = layout[i];
-    const Placement at{Handle(), kFirstControlId + static_cast<int>(i), dpi_,
+    const Placement at{Handle(), kFirstControlId + static_cast<int>(i), scale_,
                        fonts_.At(control.font_points)};
     controls_.push_back(MakeControl(at, control));
     const HWND handle = controls_.back()->Handle();
@@ -101,7 +130,7 @@ void MainWindow::CreateControls() {
     stack.insert(stack.begin(), handle);
     if (control.accessible_name != nullptr) {
       stack.insert(stack.begin(),
-                   CreateNameLabel({Handle(), kNameLabelId, dpi_, at.font}, control));
+                   CreateNameLabel({Handle(), kNameLabelId, at.scale, at.font}, control));
     }
     if (control.hover == nullptr) continue;
     annotations_.Describe(handle, Wide(control.hover), control.kind == ControlKind::kSpot);
@@ -136,29 +165,105 @@ std::unique_ptr<ChildControl> MainWindow::MakeControl(const Placement& at,
   throw std::logic_error("a control of unknown kind");
 }
 
+SIZE MainWindow::WindowSize(const WindowScale& scale) const {
+  return WindowSizeForClient(ClientSize(scale), kStyle, kExStyle, scale.Dpi());
+}
+
+bool MainWindow::PreTranslate(const MSG& message) {
+  if (message.message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) &&
+      (message.hwnd == Handle() || IsChild(Handle(), message.hwnd))) {
+    wheel_ += GET_WHEEL_DELTA_WPARAM(message.wParam);
+    if (wheel_ >= WHEEL_DELTA || wheel_ <= -WHEEL_DELTA) {
+      Zoom(wheel_ > 0 ? 1 : -1);
+      wheel_ = 0;
+    }
+    return true;
+  }
+  MSG key = message;
+  if (TranslateAcceleratorW(Handle(), zoom_keys_.get(), &key)) return true;
+  return focus_.PreTranslate(message);
+}
+
+void MainWindow::Zoom(int direction) {
+  MONITORINFO screen{};
+  screen.cbSize = sizeof(screen);
+  GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &screen);
+  const RECT& work = screen.rcWork;
+  const auto fits = [&work](SIZE size) {
+    return size.cx <= work.right - work.left && size.cy <= work.bottom - work.top;
+  };
+  WindowScale zoom(dpi_, direction == 0 ? 100 : scale_.NextStep(direction));
+  while (zoom.Percent() > 100 && !fits(WindowSize(zoom))) {
+    zoom = WindowScale(dpi_, zoom.NextStep(-1));
+  }
+  // A larger step that does not fit does not make the window smaller.
+  if (direction > 0 && zoom.Factor() <= scale_.Factor()) return;
+  if (IsZoomed(Handle())) ShowWindow(Handle(), SW_RESTORE);
+  zoom_ = zoom;
+  const SIZE size = WindowSize(zoom);
+  RECT now;
+  GetWindowRect(Handle(), &now);
+  // Grown to the right and down as far as the work area lets it, then moved back into it.
+  const LONG left = std::max(work.left, std::min(now.left, work.right - size.cx));
+  const LONG top = std::max(work.top, std::min(now.top, work.bottom - size.cy));
+  SetWindowPos(Handle(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut();
+}
+
 void MainWindow::HandleDpiChange(int dpi, const RECT* suggested) {
+  // The zoom stays as it was on the screen the window comes from.
+  zoom_ = WindowScale(dpi, scale_.Percent());
   dpi_ = dpi;
-  WindowFonts fonts(dpi);
+  tips_->SetDpi(dpi);
+  const SIZE size = WindowSize(zoom_);
+  const POINT at = suggested != nullptr ? POINT{suggested->left, suggested->top} : POINT{};
+  SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE | (suggested != nullptr ? 0 : SWP_NOMOVE));
+  LayOut();
+  icons_.Load(Handle(), dpi);
+}
+
+void MainWindow::LayOut() {
+  if (controls_.size() != MainWindowControls().size()) return;  // the controls are being made
+  RECT client;
+  GetClientRect(Handle(), &client);
+  const SIZE asked = ClientSize(zoom_);
+  const WindowScale scale = client.right == asked.cx && client.bottom == asked.cy
+                                ? zoom_
+                                : WindowScale::Fitting(client.right, client.bottom, dpi_);
+  const SIZE size = ClientSize(scale);
+  const LONG left = std::max(0L, (client.right - size.cx) / 2);
+  const LONG top = std::max(0L, (client.bottom - size.cy) / 2);
+  const RECT form{left, top, left + size.cx, top + size.cy};
+  const bool rescale = !laid_out_ || !(scale == scale_);
+  if (!rescale && EqualRect(&form, &content_)) return;
+  laid_out_ = true;
+  scale_ = scale;
+  content_ = form;
+  WindowFonts fonts(scale);
   const auto layout = MainWindowControls();
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const ControlLayout& control = layout[i];
     const HWND handle = controls_[i]->Handle();
-    SetWindowPos(handle, nullptr, TwipsAtDpi(control.left, dpi), TwipsAtDpi(control.top, dpi),
-                 TwipsAtDpi(control.width, dpi), TwipsAtDpi(control.height, dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place{left + scale.Pixels(control.left), top + scale.Pixels(control.top),
+                     left + scale.Pixels(control.left) + scale.Pixels(control.width),
+                     top + scale.Pixels(control.top) + scale.Pixels(control.height)};
+    SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ClipToForm(handle, place, form);
+    if (!rescale) continue;
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.At(control.font_points)), TRUE);
+    controls_[i]->OnScale(scale);
   }
-  // The controls hold the new fonts: the old ones can go.
-  fonts_ = std::move(fonts);
-  const int row_height = lists_.empty() ? 0 : ListHandle(lists_.front()->Handle()).ItemHeight();
-  for (ListControl* list : lists_) list->MatchRowHeight(row_height);
-  tips_->SetDpi(dpi);
-
-  const SIZE size = WindowSize(dpi);
-  const POINT at = suggested != nullptr ? POINT{suggested->left, suggested->top} : POINT{};
-  SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE | (suggested != nullptr ? 0 : SWP_NOMOVE));
-  icons_.Load(Handle(), dpi);
+  if (rescale) {
+    // The controls hold the new fonts: the old ones can go.
+    fonts_ = std::move(fonts);
+    const int row_height = lists_.empty() ? 0 : ListHandle(lists_.front()->Handle()).ItemHeight();
+    for (ListControl* list : lists_) {
+      list->MatchRowHeight(row_height);
+      list->KeepSelectionInView();
+    }
+  }
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -186,6 +291,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
   const HWND window = Handle();
   switch (message) {
     case WM_COMMAND:
+      if (l == 0 && HIWORD(w) == 1) {
+        const WORD command = LOWORD(w);
+        Zoom(command == kZoomIn ? 1 : command == kZoomOut ? -1 : 0);
+        return 0;
+      }
       if (ChildControl* control = l != 0 ? ControlById(LOWORD(w)) : nullptr) {
         control->OnCommand(HIWORD(w));
       }
@@ -207,14 +317,22 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
     }
     case WM_MEASUREITEM:
       // Asked once while the long number is made; HandleDpiChange sets the real height after.
-      reinterpret_cast<MEASUREITEMSTRUCT*>(l)->itemHeight =
-          static_cast<UINT>(MulDiv(16, dpi_, kDefaultDpi));
+      reinterpret_cast<MEASUREITEMSTRUCT*>(l)->itemHeight = static_cast<UINT>(scale_.Lengthen(16));
       return TRUE;
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(window, &client);
       FillRect(reinterpret_cast<HDC>(w), &client, back_.get());
       return 1;
+    }
+    case WM_SIZE:
+      if (w != SIZE_MINIMIZED) LayOut();
+      return 0;
+    case WM_GETMINMAXINFO: {
+      // Never smaller than the form at 100 %.
+      const SIZE least = WindowSize(WindowScale(dpi_));
+      reinterpret_cast<MINMAXINFO*>(l)->ptMinTrackSize = POINT{least.cx, least.cy};
+      return 0;
     }
     case WM_DPICHANGED:
       HandleDpiChange(HIWORD(w), reinterpret_cast<const RECT*>(l));

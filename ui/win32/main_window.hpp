@@ -11,6 +11,10 @@
 // the ListBox's observer. When the handler returns, the lists settle what depends on all their
 // rows (the long number's marks and spoken texts), and every control shows the form's state.
 // The window never calls a handler on its own and keeps no state that a handler reads.
+//
+// The window grows as the user drags its frame or zooms (Ctrl and plus, minus or 0 through the
+// accelerator table, Ctrl and the wheel): the form is laid out again at the largest WindowScale
+// that fits the client area, the screen's dpi times the zoom, centred on the back colour.
 
 #include <windows.h>
 
@@ -53,6 +57,8 @@ class MainWindow {
   HWND Control(std::string_view name) const { return GetDlgItem(Handle(), ControlId(name)); }
   HWND Tooltip() const { return tips_->Handle(); }
   int Dpi() const { return dpi_; }
+  // The scale the form is laid out at: the dpi times the zoom, or what fits a dragged frame.
+  const WindowScale& Scale() const { return scale_; }
   // The texts handed to the system for screen readers, with the controls they describe.
   const std::vector<Annotations::Annotation>& Annotated() const { return annotations_.Given(); }
 
@@ -73,8 +79,14 @@ class MainWindow {
   bool Failed() const { return edge_.Failed(); }
 
   // The keys the window takes before the focused control sees them: Tab and Shift+Tab move
-  // through the controls in the form's tab order. True when the message needs nothing more.
-  bool PreTranslate(const MSG& message) { return focus_.PreTranslate(message); }
+  // through the controls in the form's tab order, the zoom keys and Ctrl and the wheel zoom.
+  // True when the message needs nothing more.
+  bool PreTranslate(const MSG& message);
+
+  // Resizes the window to the zoom step after the present scale in `direction` (+1 larger, -1
+  // smaller), or to 100 % for 0; a step larger than the work area of the window's screen stops
+  // at the largest that fits.
+  void Zoom(int direction);
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept;
@@ -82,9 +94,14 @@ class MainWindow {
 
   void CreateControls();
   std::unique_ptr<ChildControl> MakeControl(const Placement& at, const ControlLayout& layout);
-  // Places every control, its font and the window's size at `dpi`; `suggested` is where the
-  // system proposes to put the window after a move to another screen.
+  // Keeps the zoom at the new `dpi` and sizes the window for it; `suggested` is where the system
+  // proposes to put the window after a move to another screen.
   void HandleDpiChange(int dpi, const RECT* suggested);
+  // Places every control at the scale that fits the client area (the zoom asked for, where the
+  // window has its size), centred, with its font at that scale.
+  void LayOut();
+  // The window's outer size for the form at `scale`.
+  SIZE WindowSize(const WindowScale& scale) const;
   // The control that an id of a notification names, nullptr for one that is not the layout's.
   ChildControl* ControlById(int id) const;
 
@@ -96,9 +113,16 @@ class MainWindow {
   std::vector<ListControl*> lists_;
   FocusRing focus_{nullptr, {}};
   Brush back_;
-  WindowFonts fonts_{kDefaultDpi};
+  WindowFonts fonts_{WindowScale()};
   WindowIcons icons_;
   int dpi_ = kDefaultDpi;
+  WindowScale scale_;
+  // The zoom step asked for last, which the client area, once it has its size, lays out exactly.
+  WindowScale zoom_;
+  RECT content_{};  // the form's client area within the window's
+  bool laid_out_ = false;
+  int wheel_ = 0;  // wheel turns not yet a zoom step, in eighths of a degree
+  Accelerators zoom_keys_;
   // Whether the window's going ends the program: once it is made, and until MainWindow goes.
   bool quits_with_window_ = false;
   // Last, so that also a window whose making failed goes before the controls, fonts and icons

@@ -1,20 +1,13 @@
 #include "ui/win32/marked_rows.hpp"
 
-#include <algorithm>
 #include <string>
 
-#include "ui/win32/dpi.hpp"
 #include "ui/win32/handles.hpp"
 #include "ui/win32/list_handle.hpp"
 #include "ui/win32/text.hpp"
 
 namespace drobi::win32 {
 namespace {
-
-// A length given in pixels at 96 dpi, on the control's screen.
-int Pixels(HWND control, int at_96_dpi) {
-  return std::max(1, MulDiv(at_96_dpi, WindowDpi(control), kDefaultDpi));
-}
 
 void Fill(HDC dc, const RECT& box, COLORREF colour) {
   SetBkColor(dc, colour);
@@ -58,13 +51,13 @@ void MarkedRows::Draw(const DRAWITEMSTRUCT& item) const {
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     SetBkMode(dc, TRANSPARENT);
     RECT text_box = box;
-    text_box.left += Pixels(list, 2);
+    text_box.left += scale_.Lengthen(2);
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &text_box,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
   }
   if (mark.starts_turn) {
     RECT line = box;
-    line.bottom = line.top + Pixels(list, 1);
+    line.bottom = line.top + scale_.Lengthen(1);
     Fill(dc, line, GetSysColor(COLOR_WINDOWTEXT));
   }
   if (focus) DrawFocusRect(dc, &box);

@@ -15,11 +15,13 @@ class PushButton : public ChildControl {
 
   void OnCommand(int code) override;
   void OnDraw(const DRAWITEMSTRUCT& item) override;
+  void OnScale(const WindowScale& scale) override { scale_ = scale; }
 
  private:
   CommandButton& button_;
   ErrorEdge& edge_;
   COLORREF face_;
+  WindowScale scale_;
 };
 
 }  // namespace drobi::win32

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "ui/win32/dpi.hpp"
 #include "ui/win32/text.hpp"
 #include "ui/window_layout.hpp"
 
@@ -13,7 +12,7 @@ HFONT WindowFonts::At(int points) {
     if (size == points) return font.get();
   }
   const WindowLayout& layout = MainWindowLayout();
-  Font font(CreateFontW(FontHeightAtDpi(points, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  Font font(CreateFontW(-scale_.FontPixels(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                         RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_ROMAN, Wide(layout.font_family).c_str()));
   if (!font) throw std::runtime_error("the window's font cannot be made");

@@ -1,0 +1,63 @@
+// The window zoomed by the keys and by a dragged frame, and back by Ctrl and 0.
+
+#include <gtest/gtest.h>
+
+#include "tests/qt/window_fixture.hpp"
+
+namespace drobi::gui_testing {
+namespace {
+
+struct Zooming {
+  const char* name;
+  int percent;
+  int presses;   // of Ctrl and =; none: the frame is dragged to `window`
+  QSize window;  // the form centred in it: 20 pixels of back colour each side at 200 %
+};
+
+// The offscreen screen is 800 × 600: after 125 % the next steps do not fit.
+const Zooming kZooms[] = {{"Keys125", 125, 1, {}},
+                          {"Dragged200", 200, 0, {1172, 652}},
+                          {"KeysStopAtTheWorkArea", 125, 3, {}}};
+
+// The form's twips at a zoom, rounded to the nearest pixel: 15 twips are one pixel at 100 %.
+int At(int twips, int percent) { return (twips * percent * 2 + 1500) / 3000; }
+
+class Zoom : public WindowTest, public ::testing::WithParamInterface<Zooming> {};
+
+TEST_P(Zoom, PlacesFontsAndClicksFollowTheForm) {
+  const auto& [name, p, presses, dragged] = GetParam();
+  Load();
+  const int row_height = RowHeight(*List("Spis(0)"));
+  for (int i = 0; i < presses; ++i)
+    QTest::keyClick(window_.get(), Qt::Key_Equal, Qt::ControlModifier);
+  if (presses == 0) window_->resize(dragged);
+  QTest::qWait(0);
+  const WindowLayout& form = MainWindowLayout();
+  const QSize size =
+      presses == 0 ? dragged : QSize(At(form.client_width, p), At(form.client_height, p));
+  EXPECT_EQ(window_->size(), size);
+  const int left = (size.width() - At(form.client_width, p)) / 2;
+  for (const ControlLayout& c : MainWindowControls()) {
+    QWidget* widget = Find(*window_, c.name);
+    EXPECT_EQ(QRect(widget->mapTo(window_.get(), QPoint()), widget->size()),
+              QRect(left + At(c.left, p), At(c.top, p), At(c.width, p), At(c.height, p)))
+        << c.name;
+    EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), c.font_points * p / 100.0) << c.name;
+  }
+  EXPECT_GE(RowHeight(*List("Spis(0)")) * 100, row_height * (p - 10));  // rows grow with the font
+  ClickRow("Spis(1)", 5);
+  for (const char* list : {"Spis(0)", "Spis(1)", "Spis(2)"}) {
+    EXPECT_EQ(ShownSelection(List(list)), 5) << list;
+  }
+  QTest::keyClick(window_.get(), Qt::Key_0, Qt::ControlModifier);
+  QTest::qWait(0);
+  EXPECT_EQ(window_->size(), QSize(566, 326));
+  EXPECT_EQ(List("Dylgo")->geometry(), QRect(496, 64, 57, 80));
+  EXPECT_EQ(RowHeight(*List("Spis(0)")), row_height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, Zoom, ::testing::ValuesIn(kZooms),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace drobi::gui_testing
