@@ -77,12 +77,6 @@ class WindowTest : public ::testing::Test {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, RowRect(*view, row).center());
   }
 
-  int Count(std::string_view name) const {
-    int count = 0;
-    for (const std::string& entry : trace_) count += entry == name ? 1 : 0;
-    return count;
-  }
-
   std::vector<std::string> trace_;
   std::unique_ptr<testing::ScriptedRandom> random_;
   std::unique_ptr<MainForm> form_;
