@@ -41,10 +41,10 @@ class Win32UserDriver : public drobi::testing::UserDriver {
       if (below >= client.bottom - 1) return;
       at = CentreOf(control, RECT{0, below, client.right, below});
     }
-    std::vector<INPUT> inputs{MouseAt(at, 0), MouseAt(at, MOUSEEVENTF_LEFTDOWN),
-                              MouseAt(at, MOUSEEVENTF_LEFTUP)};
-    if (twice) inputs.insert(inputs.end(), inputs.begin() + 1, inputs.end());
-    Send(inputs);
+    const INPUT down = MouseAt(at, MOUSEEVENTF_LEFTDOWN);
+    const INPUT up = MouseAt(at, MOUSEEVENTF_LEFTUP);
+    Send(twice ? std::vector<INPUT>{MouseAt(at, 0), down, up, down, up}
+               : std::vector<INPUT>{MouseAt(at, 0), down, up});
     settle_();
   }
   void Click(const std::string& control) override {

@@ -176,45 +176,24 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceAtTheWindowsDpi) {
   }
 }
 
-// Remainders of the division of |p| by q: where they first repeat tells the pre-period and the
-// period of the digits.
-struct Repeat {
-  int pre_period, period;
-};
-Repeat ExactRepeat(long long p, long long q) {
-  std::vector<long long> seen{std::llabs(p) % q};
-  for (;;) {
-    const long long next = seen.back() * 10 % q;
-    const auto at = std::find(seen.begin(), seen.end(), next);
-    if (at != seen.end()) {
-      const int pre = static_cast<int>(at - seen.begin());
-      return {pre, static_cast<int>(seen.size()) - pre};
-    }
-    seen.push_back(next);
-  }
-}
-
 TEST_F(WindowTest, LongNumberShowsTheTurnsOfThePeriodAndEachRowsStep) {
   Load();
   const HWND dylgo = Control("Dylgo");
   const auto& [p, q] = kStartTable.front();  // 1/7, selected at start
-  const Repeat repeat = ExactRepeat(p, q);
-  ASSERT_EQ(repeat.period, 6);
+  const std::vector<int> turns = drobi::testing::ExpectedTurns(p, q, 40);
+  ASSERT_EQ(turns[7], 2) << "a period of six from the first digit";
   MoveMouse(POINT{0, 700});  // nothing over the list
   Settle();
-  // Row r of the long number is digit r; turn t of the period covers the digits
-  // pre + (t-1)·period + 1 ... pre + t·period.
   for (int row : {0, 1, 4, 7, 9, 13}) {
     SCOPED_TRACE("row " + std::to_string(row));
     const RECT box = RowBox(dylgo, row);
     Settle();
-    const int turn =
-        row <= repeat.pre_period ? 0 : (row - repeat.pre_period - 1) / repeat.period + 1;
+    const int turn = turns[static_cast<std::size_t>(row)];
     const COLORREF expected =
         turn == 0 ? GetSysColor(COLOR_WINDOW) : static_cast<COLORREF>(kPeriodTints[(turn - 1) % 2]);
     const HDC dc = GetDC(dylgo);
     EXPECT_EQ(GetPixel(dc, box.right - 2, (box.top + box.bottom) / 2), expected);
-    const bool starts = turn > 0 && (row - repeat.pre_period - 1) % repeat.period == 0;
+    const bool starts = turn > 0 && turns[static_cast<std::size_t>(row) - 1] != turn;
     EXPECT_EQ(GetPixel(dc, box.right - 2, box.top),
               starts ? GetSysColor(COLOR_WINDOWTEXT) : expected);
     ReleaseDC(dylgo, dc);
