@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/form_driver.hpp"
 #include "tests/support/user_driver.hpp"
 #include "ui/main_form.hpp"
 
@@ -14,15 +15,14 @@ struct UserAction {
   using Key = testing::Key;
 
   static constexpr int kDylgo = 6;  // lists 0..5 are Spis(0..5)
-  static constexpr int kPage = 5;   // rows a page key moves by on the form alone
 
   Kind kind = Kind::kClick;
   int list = 0;  // kClick, kDoubleClick, kKey
   int row = 0;   // clicks: the row, or ListCount for the blank below the last row
   Key key = Key::kDown;
-  int page = kPage;  // kKey: rows a page key moves by; a window's driver sets its lists' own
-  int field = 0;     // kType: Text1(field)
-  std::string text;  // kType: appended; empty for a backspace
+  int page = kFormPage;  // kKey: rows a page key moves by; a window's driver sets its lists' own
+  int field = 0;         // kType: Text1(field)
+  std::string text;      // kType: appended; empty for a backspace
 };
 
 inline ListBox& ListOf(MainForm& form, int list) {
@@ -31,43 +31,6 @@ inline ListBox& ListOf(MainForm& form, int list) {
 
 inline std::string ListName(int list) {
   return list == UserAction::kDylgo ? std::string("Dylgo") : "Spis(" + std::to_string(list) + ")";
-}
-
-// Where a key moves the selection of a list with `count` rows; -1 when there is nowhere to go.
-// From no selection every key goes to the first row, as in Qt's lists.
-inline int KeyTarget(UserAction::Key key, int index, int count, int page = UserAction::kPage) {
-  if (count == 0) return -1;
-  const int last = count - 1;
-  const auto clamp = [last](int row) { return row < 0 ? 0 : (row > last ? last : row); };
-  if (index < 0) return 0;
-  switch (key) {
-    case UserAction::Key::kUp:
-      return clamp(index - 1);
-    case UserAction::Key::kDown:
-      return clamp(index + 1);
-    case UserAction::Key::kPageUp:
-      return clamp(index - page);
-    case UserAction::Key::kPageDown:
-      return clamp(index + page);
-    case UserAction::Key::kHome:
-      return 0;
-    case UserAction::Key::kEnd:
-      return last;
-    case UserAction::Key::kTab:
-      return index;
-  }
-  return index;
-}
-
-// The text after typing `typed` at its end; an empty `typed` is a backspace, which takes off the
-// last character whole (a Cyrillic letter is two bytes).
-inline std::string Typed(std::string text, const std::string& typed) {
-  if (!typed.empty()) return text + typed;
-  if (text.empty()) return text;
-  std::size_t cut = text.size() - 1;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  text.erase(cut);
-  return text;
 }
 
 inline std::string Describe(const UserAction& action) {
@@ -91,38 +54,7 @@ inline std::string Describe(const UserAction& action) {
   return "?";
 }
 
-// Does to the form what the user does to the window. Each press of a double click is a click;
-// a keyboard move onto the row that is selected already goes nowhere, so it raises nothing.
-inline void Perform(MainForm& form, const UserAction& action) {
-  switch (action.kind) {
-    case UserAction::Kind::kClick:
-      ListOf(form, action.list).UserClick(action.row);
-      return;
-    case UserAction::Kind::kDoubleClick:
-      ListOf(form, action.list).UserClick(action.row);
-      ListOf(form, action.list).UserClick(action.row);
-      return;
-    case UserAction::Kind::kKey: {
-      ListBox& list = ListOf(form, action.list);
-      const int target = KeyTarget(action.key, list.ListIndex(), list.ListCount(), action.page);
-      if (target >= 0 && target != list.ListIndex()) list.UserClick(target);
-      return;
-    }
-    case UserAction::Kind::kClear:
-      form.Command1.Click();
-      return;
-    case UserAction::Kind::kGreenSquare:
-      form.Label1.Click();
-      return;
-    case UserAction::Kind::kType: {
-      TextBox& field = form.Text1[static_cast<std::size_t>(action.field)];
-      field.SetText(Typed(field.Text(), action.text));
-      return;
-    }
-  }
-}
-
-// Does the action to a window, with the mouse and the keyboard, through its driver.
+// Does the action through a driver: to a window, with the mouse and the keyboard, or to the form.
 inline void Perform(UserDriver& driver, const UserAction& action) {
   switch (action.kind) {
     case UserAction::Kind::kClick:
