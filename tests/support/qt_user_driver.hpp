@@ -82,23 +82,10 @@ class QtUserDriver : public UserDriver {
 
  private:
   static Qt::Key QtKey(Key key) {
-    switch (key) {
-      case Key::kUp:
-        return Qt::Key_Up;
-      case Key::kDown:
-        return Qt::Key_Down;
-      case Key::kPageUp:
-        return Qt::Key_PageUp;
-      case Key::kPageDown:
-        return Qt::Key_PageDown;
-      case Key::kHome:
-        return Qt::Key_Home;
-      case Key::kEnd:
-        return Qt::Key_End;
-      case Key::kTab:
-        return Qt::Key_Tab;
-    }
-    return Qt::Key_unknown;
+    static constexpr Qt::Key kKeys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                        Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
+                                        Qt::Key_Tab};
+    return kKeys[static_cast<int>(key)];
   }
 
   QWidget* Named(const std::string& name) const {
