@@ -22,14 +22,7 @@ namespace drobi::gui_testing {
 
 using drobi::testing::DrawsFor;
 using drobi::testing::Fraction;
-using drobi::testing::StartDrawsFor;
-
-// The table that Form_Load leaves on screen (interval 20).
-inline const std::vector<Fraction> kTable{{-3, 7}, {5, 1},    {0, 9},   {1, 3},  {19, 16}, {-7, 12},
-                                          {2, 9},  {13, 17},  {11, 14}, {-1, 6}, {4, 11},  {17, 19},
-                                          {9, 8},  {-18, 13}, {6, 77},  {15, 2}};
-
-inline std::vector<float> StartDraws() { return StartDrawsFor(kTable); }
+using drobi::testing::StartDraws;
 
 template <typename Widget = QWidget>
 Widget* Find(QWidget& window, const char* name) {
@@ -82,12 +75,6 @@ class WindowTest : public ::testing::Test {
     ASSERT_NE(view, nullptr);
     ScrollToRow(*view, row);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, RowRect(*view, row).center());
-  }
-
-  int Count(std::string_view name) const {
-    int count = 0;
-    for (const std::string& entry : trace_) count += entry == name ? 1 : 0;
-    return count;
   }
 
   std::vector<std::string> trace_;

@@ -7,20 +7,15 @@
 #include <QString>
 #include <string>
 
+#include "tests/support/broken_states.hpp"
 #include "tests/support/scenario_name.hpp"
 
 namespace drobi {
 namespace {
 
-struct Broken {
-  const char* scenario;
-  const char* number;  // the run-time error the message box must name, and its text
-  const char* text;
-};
+using testing::kBrokenStates;
 
-void PrintTo(const Broken& broken, std::ostream* out) { *out << broken.scenario; }
-
-class BrokenState : public ::testing::TestWithParam<Broken> {};
+class BrokenState : public ::testing::TestWithParam<testing::BrokenState> {};
 
 TEST_P(BrokenState, IsReportedAndEndsTheProgramWithStatusOne) {
   QProcess program;
@@ -39,8 +34,8 @@ TEST_P(BrokenState, IsReportedAndEndsTheProgramWithStatusOne) {
   const std::size_t box = out.find("message box: ");
   ASSERT_NE(box, std::string::npos) << "the user was not told";
   const std::string told = out.substr(box, out.find('\n', box) - box);
-  EXPECT_NE(told.find(GetParam().number), std::string::npos) << told;
-  EXPECT_NE(told.find(GetParam().text), std::string::npos) << told;
+  EXPECT_NE(told.find(" " + std::to_string(testing::kBrokenNumber)), std::string::npos) << told;
+  EXPECT_NE(told.find(testing::kBrokenText), std::string::npos) << told;
   EXPECT_NE(out.find("event loop ended with 1"), std::string::npos);
   // Qt writes this when an exception leaves an event handler, and then aborts.
   EXPECT_EQ(err.find("Qt has caught an exception"), std::string::npos);
@@ -48,11 +43,7 @@ TEST_P(BrokenState, IsReportedAndEndsTheProgramWithStatusOne) {
   EXPECT_EQ(out.find("message box: "), out.rfind("message box: "));
 }
 
-// The remainder by an interval of 0, and the division by an empty divisor text.
-INSTANTIATE_TEST_SUITE_P(Scenarios, BrokenState,
-                         ::testing::Values(Broken{"no-interval", " 11", "Division by zero"},
-                                           Broken{"lost-interval", " 11", "Division by zero"},
-                                           Broken{"no-row", " 11", "Division by zero"}),
+INSTANTIATE_TEST_SUITE_P(Scenarios, BrokenState, ::testing::ValuesIn(kBrokenStates),
                          drobi::testing::ScenarioName());
 
 }  // namespace

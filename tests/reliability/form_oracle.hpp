@@ -47,7 +47,7 @@ class FormOracle {
         break;
       case UserAction::Kind::kKey: {
         const int index = IndexOf(action.list);
-        const int target = KeyTarget(action.key, index, CountOf(action.list));
+        const int target = KeyTarget(action.key, index, CountOf(action.list), action.page);
         if (target >= 0 && target != index) expected_draws = Click(action.list, target, draws);
         break;
       }

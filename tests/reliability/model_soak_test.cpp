@@ -13,6 +13,7 @@
 #include "tests/reliability/soak_run.hpp"
 #include "tests/reliability/soak_settings.hpp"
 #include "tests/reliability/user_action.hpp"
+#include "tests/support/form_driver.hpp"
 #include "ui/main_form.hpp"
 
 namespace drobi {
@@ -31,9 +32,10 @@ std::string ModelSoakRun(std::uint64_t seed, std::int64_t length) {
   const NumberStyle style = SoakStyle(seed);
   MainForm form(random, style);
   FormOracle oracle(style.decimal_separator, form.Text1[0].Text());
+  testing::FormDriver driver(form);
   return testing::RunAndCheck(
       seed, length, form, random, actions, oracle, [&form] { form.Form_Load(); },
-      [&form](const UserAction& action) { testing::Perform(form, action); },
+      [&driver](const UserAction& action) { testing::Perform(driver, action); },
       [] { return std::vector<std::string>{}; });
 }
 

@@ -66,7 +66,7 @@ std::string RunAndCheck(std::uint64_t seed, std::int64_t length, MainForm& form,
     return where(-1, "Form_Load") + ":" + found;
   }
   for (std::int64_t i = 0; i < length; ++i) {
-    const UserAction action = actions.Next(form);
+    UserAction action = actions.Next(form);  // `perform` may add what the window tells of it
     if (!guarded([&] { perform(action); })) return where(i, Describe(action)) + ": " + error;
     oracle.Apply(action, random.TakeDrawn());
     if (const std::string found = differences(); !found.empty()) {

@@ -14,7 +14,7 @@
 #include "tests/reliability/recording_random.hpp"
 #include "tests/reliability/soak_run.hpp"
 #include "tests/reliability/soak_settings.hpp"
-#include "tests/reliability/window_driver.hpp"
+#include "tests/support/qt_user_driver.hpp"
 #include "ui/main_form.hpp"
 #include "ui/qt/main_window.hpp"
 
@@ -23,11 +23,11 @@ namespace {
 
 using testing::ActionStream;
 using testing::FormOracle;
+using testing::QtUserDriver;
 using testing::RecordingRandom;
 using testing::SoakSettings;
 using testing::SoakStyle;
 using testing::UserAction;
-using testing::WindowDriver;
 
 std::string WidgetSoakRun(std::uint64_t seed, std::int64_t length) {
   RecordingRandom random(seed * 0x9E3779B97F4A7C15ull);
@@ -43,7 +43,8 @@ std::string WidgetSoakRun(std::uint64_t seed, std::int64_t length) {
                      "» reached the window");
   });
   window.SetErrorEnding([](int) {});
-  WindowDriver driver(window);
+  QtUserDriver driver(window);
+  const auto& dylgo = *window.findChild<ListView*>(QStringLiteral("Dylgo"));
 
   const auto load = [&] {
     window.Guarded([&form] { form.Form_Load(); });
@@ -51,8 +52,8 @@ std::string WidgetSoakRun(std::uint64_t seed, std::int64_t length) {
     if (!QTest::qWaitForWindowExposed(&window)) throw std::runtime_error("no window on screen");
   };
   const auto more_differences = [&] {
-    std::vector<std::string> found = driver.Differences(form);
-    for (std::string& mark : testing::PeriodMarkDifferences(driver.Dylgo(), form)) {
+    std::vector<std::string> found = testing::ShownDifferences(driver, form);
+    for (std::string& mark : testing::PeriodMarkDifferences(dylgo, form)) {
       found.push_back(std::move(mark));
     }
     found.insert(found.end(), errors.begin(), errors.end());
@@ -61,7 +62,7 @@ std::string WidgetSoakRun(std::uint64_t seed, std::int64_t length) {
   };
   return testing::RunAndCheck(
       seed, length, form, random, actions, oracle, load,
-      [&driver](const UserAction& action) { driver.Perform(action); }, more_differences);
+      [&driver](const UserAction& action) { testing::Perform(driver, action); }, more_differences);
 }
 
 TEST(WidgetSoak, RandomClicksAndKeysLeaveTheWidgetsShowingTheForm) {

@@ -63,6 +63,15 @@ inline std::vector<float> StartDrawsFor(const std::vector<Fraction>& shown) {
   return draws;
 }
 
+// The table that Form_Load leaves on screen in the window tests (interval 20): a period of six
+// from row 0, the negative -3/7 in row 1, a whole number, a zero, a denominator that needs the
+// multiplier.
+inline const std::vector<Fraction> kStartTable{
+    {1, 7},   {-3, 7}, {5, 1},  {0, 9},   {19, 16}, {-7, 12},  {2, 9},  {13, 17},
+    {11, 14}, {-1, 6}, {4, 11}, {17, 19}, {9, 8},   {-18, 13}, {6, 61}, {15, 2}};
+
+inline std::vector<float> StartDraws() { return StartDrawsFor(kStartTable); }
+
 // An endless, reproducible stream: draw k is (k·stride mod 1000 + 0.5)/1000, so every part of
 // [0, 1) comes up and tables differ from one call to the next.
 class CountingRandom : public RandomSource {

@@ -1,38 +1,42 @@
-// The program as it starts, then put into a state that no user action reaches, for the error
-// path test to trip over with one click: the run-time error must be shown in a message box and
-// the program must end with status 1, instead of crashing, hanging or going on.
+// The program in one of the shared broken states (tests/support/broken_states.hpp), for the error
+// path test to trip over: the run-time error must be shown in a message box and the program must
+// end with status 1, instead of crashing, hanging or going on.
 //
-// Usage: drobi_broken_state SCENARIO, where SCENARIO is
-//   no-row         the numerators lose their selection: a click on 90 digits reads row -1
-//   lost-interval  the interval list is emptied: "Чисти", then a digit count makes a table
-// The program is the real one otherwise; the test clicks and answers the message box.
+// Usage: drobi_broken_state SCENARIO. The program is the real one otherwise; the test clicks and
+// answers the message box.
 
-#include <windows.h>
+// clang-format off
+#include <windows.h>  // first: the other Windows headers build on it
+#include <commctrl.h>
+// clang-format on
 
 #include <cstdio>
-#include <string>
-#include <vector>
 
-#include "ui/lists.hpp"
+#include "core/random_source.hpp"
+#include "tests/support/broken_states.hpp"
+#include "ui/win32/main_window.hpp"
+#include "ui/win32/number_style.hpp"
 #include "ui/win32/program.hpp"
 
 int main(int argc, char* argv[]) {
-  const std::string scenario = argc > 1 ? argv[1] : "";
-  if (scenario != "no-row" && scenario != "lost-interval") {
-    std::fprintf(stderr, "usage: drobi_broken_state no-row|lost-interval\n");
+  const drobi::testing::BrokenState* state =
+      drobi::testing::FindBrokenState(argc > 1 ? argv[1] : "");
+  if (state == nullptr) {
+    std::fprintf(stderr, "usage: drobi_broken_state SCENARIO\n");
     return 2;
   }
-  return drobi::win32::RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL,
-                                  [&scenario](drobi::MainForm& form, drobi::win32::MainWindow&) {
-                                    if (scenario == "lost-interval") {
-                                      form.Spis[drobi::kInterval].Clear();
-                                      return;
-                                    }
-                                    // The same rows again, added without a selection: Spis(1) and
-                                    // Spis(2) keep theirs.
-                                    drobi::ListBox& numerators = form.Spis[drobi::kNumerators];
-                                    const std::vector<std::string> rows = numerators.Rows();
-                                    numerators.Clear();
-                                    for (const std::string& row : rows) numerators.AddItem(row);
-                                  });
+  if (state->loaded) {
+    return drobi::win32::RunProgram(
+        GetModuleHandleW(nullptr), SW_SHOWNORMAL,
+        [state](drobi::MainForm& form, drobi::win32::MainWindow&) { state->spoil(form); });
+  }
+  // As RunProgram, without Form_Load.
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                     ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+  InitCommonControlsEx(&classes);
+  drobi::ClockRandomSource random;
+  drobi::MainForm form(random, drobi::win32::SystemNumberStyle());
+  drobi::win32::MainWindow window(form, GetModuleHandleW(nullptr));
+  window.Show(SW_SHOWNORMAL);
+  return drobi::win32::RunMessageLoop(window);
 }

@@ -11,7 +11,9 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/broken_states.hpp"
 #include "tests/support/scenario_name.hpp"
+#include "tests/win32/win32_user_driver.hpp"
 #include "tests/win32/window_driver.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/window_layout.hpp"
@@ -85,14 +87,7 @@ std::string BoxText(HWND box) {
   return text;
 }
 
-struct Broken {
-  const char* scenario;
-  std::vector<const char*> clicks;  // a control, or a list and its row after a colon
-};
-
-void PrintTo(const Broken& broken, std::ostream* out) { *out << broken.scenario; }
-
-class BrokenState : public ::testing::TestWithParam<Broken> {};
+class BrokenState : public ::testing::TestWithParam<drobi::testing::BrokenState> {};
 
 TEST_P(BrokenState, IsReportedAndEndsTheProgramWithStatusOne) {
   std::wstring command = L"drobi_broken_state.exe ";
@@ -111,24 +106,17 @@ TEST_P(BrokenState, IsReportedAndEndsTheProgramWithStatusOne) {
   ASSERT_TRUE(WaitFor([&] { return SendMessageW(long_digits, LB_GETCOUNT, 0, 0) == 9; }));
   std::this_thread::sleep_for(300ms);  // the window painted and ready for input
 
-  for (const std::string click : GetParam().clicks) {
-    const std::size_t colon = click.find(':');
-    const HWND control = GetDlgItem(window, ControlId(click.substr(0, colon)));
-    ASSERT_NE(control, nullptr) << click;
-    if (colon == std::string::npos) {
-      ClickControl(control);
-    } else {
-      ClickRow(control, std::stoi(click.substr(colon + 1)));
-    }
-    std::this_thread::sleep_for(300ms);
-  }
+  // The program's window is another process's: each action is given time to be handled.
+  Win32UserDriver driver(window, 96, [] { std::this_thread::sleep_for(300ms); });
+  GetParam().trip(driver);
 
   HWND box = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (box = ShownWindowOf(id, L"#32770")) != nullptr; }))
       << "the user was not told";
   EXPECT_EQ(GetWindow(box, GW_OWNER), window) << "the message box belongs to the window";
   EXPECT_EQ(TextOf(box), "drobi");
-  EXPECT_EQ(BoxText(box), ErrorMessage(11, "Division by zero") + "\n\n" + kErrorEnding);
+  EXPECT_EQ(BoxText(box), ErrorMessage(drobi::testing::kBrokenNumber, drobi::testing::kBrokenText) +
+                              "\n\n" + kErrorEnding);
   ClickControl(GetDlgItem(box, IDOK));
 
   ASSERT_EQ(WaitForSingleObject(child.info.hProcess, 20'000), WAIT_OBJECT_0) << "the program hangs";
@@ -162,10 +150,7 @@ TEST(ShippedProgram, OpensItsWindowAndEndsWithStatusZeroWhenClosed) {
   EXPECT_EQ(status, 0u);
 }
 
-// The division by an empty divisor text, and the remainder by an interval of 0.
-INSTANTIATE_TEST_SUITE_P(Scenarios, BrokenState,
-                         ::testing::Values(Broken{"no-row", {"Spis(5):8"}},
-                                           Broken{"lost-interval", {"Command1", "Spis(4):2"}}),
+INSTANTIATE_TEST_SUITE_P(Scenarios, BrokenState, ::testing::ValuesIn(drobi::testing::kBrokenStates),
                          drobi::testing::ScenarioName());
 
 }  // namespace

@@ -21,15 +21,8 @@ namespace drobi::win32::testing {
 
 using drobi::testing::DrawsFor;
 using drobi::testing::Fraction;
-using drobi::testing::StartDrawsFor;
-
-// The table that Form_Load leaves on screen (interval 20): a period of six from row 0, the
-// negative -3/7 in row 1, a whole number, a zero, a denominator that needs the multiplier.
-inline const std::vector<Fraction> kTable{{1, 7}, {-3, 7},   {5, 1},   {0, 9},  {19, 16}, {-7, 12},
-                                          {2, 9}, {13, 17},  {11, 14}, {-1, 6}, {4, 11},  {17, 19},
-                                          {9, 8}, {-18, 13}, {6, 61},  {15, 2}};
-
-inline std::vector<float> StartDraws() { return StartDrawsFor(kTable); }
+using drobi::testing::kStartTable;
+using drobi::testing::StartDraws;
 
 inline std::string Utf8Of(const std::wstring& wide) {
   if (wide.empty()) return {};
@@ -104,6 +97,35 @@ inline void Send(std::vector<INPUT> inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+inline INPUT MouseAt(POINT at, DWORD flags);
+
+// Right-clicks `spot` of the window's client area, where no control is and a right click does
+// nothing, and runs the thread's messages through `dispatch` until that click arrives: input
+// comes in the order it was sent, so everything sent before it has been handled then. (A pointer
+// move would not do: the display may still report earlier moves, which Windows merges with it.)
+// False on timeout.
+inline bool Fence(const std::function<void(const MSG&)>& dispatch, HWND window, POINT spot,
+                  std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  ClientToScreen(window, &spot);
+  Send(
+      {MouseAt(spot, 0), MouseAt(spot, MOUSEEVENTF_RIGHTDOWN), MouseAt(spot, MOUSEEVENTF_RIGHTUP)});
+  const auto end = std::chrono::steady_clock::now() + limit;
+  for (bool arrived = false;;) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(message.wParam));  // for the caller to see
+        return false;
+      }
+      arrived = arrived || (message.message == WM_RBUTTONUP && message.hwnd == window);
+      dispatch(message);
+    }
+    if (arrived) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
 // A mouse event at a point of the screen. Each event carries its point, so that it lands there
 // whatever pointer motion the display still reports from earlier moves.
 inline INPUT MouseAt(POINT at, DWORD flags) {
@@ -154,8 +176,6 @@ inline RECT RowBox(HWND list, int row) {
   }
   return box;
 }
-
-inline void ClickRow(HWND list, int row) { ClickScreen(CentreOf(list, RowBox(list, row))); }
 
 // A key pressed and released.
 inline void PressKey(WORD key) {

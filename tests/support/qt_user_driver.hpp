@@ -1,0 +1,124 @@
+#pragma once
+
+// The Qt window driven as a user does: mouse events enter through the window, so the widget under
+// the pointer takes them and Qt itself makes a double click out of two quick presses; keys go to
+// the widget with the focus.
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/support/qt_lists.hpp"
+#include "tests/support/user_driver.hpp"
+#include "ui/qt/list_view.hpp"
+
+namespace drobi::testing {
+
+class QtUserDriver : public UserDriver {
+ public:
+  explicit QtUserDriver(QWidget& window) : window_(window) {}
+
+  void ClickRow(const std::string& list, int row, bool twice = false) override {
+    ListView* view = List(list);
+    QWidget* viewport = view->viewport();
+    const int count = RowCount(*view);
+    if (row < count) {
+      ScrollToRow(*view, row);
+      ClickAt(viewport, RowRect(*view, row).center(), twice);
+      return;
+    }
+    int below = 2;
+    if (count > 0) {
+      ScrollToRow(*view, count - 1);
+      below = RowRect(*view, count - 1).bottom() + 3;
+    }
+    if (below < viewport->height() - 1) {
+      ClickAt(viewport, QPoint(viewport->width() / 2, below), twice);
+    }
+  }
+  void Click(const std::string& control) override {
+    QWidget* widget = Named(control);
+    ClickAt(widget, widget->rect().center(), false);
+  }
+  void Focus(const std::string& control) override { Named(control)->setFocus(Qt::TabFocusReason); }
+  void Press(Key key) override { QTest::keyClick(FocusWidget(), QtKey(key)); }
+  void Type(const std::string& field, const std::string& text) override {
+    QPlainTextEdit* edit = Field(field);
+    ClickAt(edit->viewport(), QPoint(20, 8), false);
+    QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+    if (text.empty()) QTest::keyClick(edit, Qt::Key_Backspace);
+    // QTest's keyClicks takes Latin-1 only; a Cyrillic key is a key event with its text.
+    for (const QChar c : QString::fromStdString(text)) {
+      if (c == u'\n') {
+        QTest::keyClick(edit, Qt::Key_Return);
+      } else {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      }
+    }
+  }
+
+  std::vector<std::string> Rows(const std::string& list) const override {
+    return ShownRows(*List(list));
+  }
+  int Selected(const std::string& list) const override { return SelectedRow(*List(list)); }
+  std::string Text(const std::string& field) const override {
+    return Field(field)->toPlainText().toStdString();
+  }
+  std::string Focused() const override {
+    const QWidget* focus = window_.focusWidget();
+    return focus != nullptr ? focus->objectName().toStdString() : "";
+  }
+  Rgb ColourAt(int x, int y) const override {
+    const QImage image = window_.grab().toImage();
+    const qreal scale = image.width() / qreal(window_.width());
+    const QColor seen = image.pixelColor((QPointF(x, y) * scale).toPoint());
+    return {seen.red(), seen.green(), seen.blue()};
+  }
+
+ private:
+  static Qt::Key QtKey(Key key) {
+    static constexpr Qt::Key kKeys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                        Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
+                                        Qt::Key_Tab};
+    return kKeys[static_cast<int>(key)];
+  }
+
+  QWidget* Named(const std::string& name) const {
+    auto* widget = window_.findChild<QWidget*>(QString::fromStdString(name));
+    if (widget == nullptr) throw std::logic_error("the window has no " + name);
+    return widget;
+  }
+  ListView* List(const std::string& name) const {
+    auto* view = qobject_cast<ListView*>(Named(name));
+    if (view == nullptr) throw std::logic_error(name + " is not a ListView");
+    return view;
+  }
+  QPlainTextEdit* Field(const std::string& name) const {
+    auto* edit = qobject_cast<QPlainTextEdit*>(Named(name));
+    if (edit == nullptr) throw std::logic_error(name + " is not a QPlainTextEdit");
+    return edit;
+  }
+  QWidget* FocusWidget() const {
+    QWidget* focus = window_.focusWidget();
+    if (focus == nullptr) throw std::logic_error("nothing in the window has the focus");
+    return focus;
+  }
+
+  void ClickAt(QWidget* widget, QPoint at, bool twice) {
+    const QPoint in_window = widget->mapTo(&window_, at);
+    if (twice) {
+      QTest::mouseDClick(window_.windowHandle(), Qt::LeftButton, {}, in_window);
+    } else {
+      QTest::mouseClick(window_.windowHandle(), Qt::LeftButton, {}, in_window);
+    }
+  }
+
+  QWidget& window_;
+};
+
+}  // namespace drobi::testing

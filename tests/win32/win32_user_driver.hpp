@@ -1,0 +1,111 @@
+#pragma once
+
+// The Windows window driven as a user does, with real input through the window system, for the
+// shared scenarios, the soak and the error path. The window may be this process's own or another
+// program's; `settle` lets the input sent so far be handled before anything is read.
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/user_driver.hpp"
+#include "tests/win32/window_driver.hpp"
+#include "ui/win32/main_window.hpp"
+#include "ui/win32/text.hpp"
+#include "ui/window_layout.hpp"
+
+namespace drobi::win32::testing {
+
+using drobi::testing::Key;
+using drobi::testing::Rgb;
+
+class Win32UserDriver : public drobi::testing::UserDriver {
+ public:
+  Win32UserDriver(HWND window, int dpi, std::function<void()> settle)
+      : window_(window), dpi_(dpi), settle_(std::move(settle)) {}
+
+  HWND Control(const std::string& name) const { return GetDlgItem(window_, ControlId(name)); }
+
+  void ClickRow(const std::string& list, int row, bool twice = false) override {
+    const HWND control = Control(list);
+    const int count = static_cast<int>(SendMessageW(control, LB_GETCOUNT, 0, 0));
+    POINT at;
+    if (row < count) {
+      at = CentreOf(control, RowBox(control, row));
+    } else {
+      RECT client;
+      GetClientRect(control, &client);
+      LONG below = 2;
+      if (count > 0) below = RowBox(control, count - 1).bottom + 3;
+      if (below >= client.bottom - 1) return;
+      at = CentreOf(control, RECT{0, below, client.right, below});
+    }
+    const INPUT down = MouseAt(at, MOUSEEVENTF_LEFTDOWN);
+    const INPUT up = MouseAt(at, MOUSEEVENTF_LEFTUP);
+    Send(twice ? std::vector<INPUT>{MouseAt(at, 0), down, up, down, up}
+               : std::vector<INPUT>{MouseAt(at, 0), down, up});
+    settle_();
+  }
+  void Click(const std::string& control) override {
+    ClickControl(Control(control));
+    settle_();
+  }
+  // Only for a window of this thread.
+  void Focus(const std::string& control) override { SetFocus(Control(control)); }
+  void Press(Key key) override {
+    static constexpr WORD kKeys[] = {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME, VK_END, VK_TAB};
+    PressKey(kKeys[static_cast<int>(key)]);
+    settle_();
+  }
+  void Type(const std::string& field, const std::string& text) override {
+    // The notes lie over the description's last lines; the top left of each field is in view.
+    ClickScreen(CentreOf(Control(field), RECT{8, 8, 40, 16}));
+    INPUT control{};
+    control.type = INPUT_KEYBOARD;
+    control.ki.wVk = VK_CONTROL;
+    INPUT end = control;
+    end.ki.wVk = VK_END;
+    std::vector<INPUT> inputs{control, end, end, control};
+    inputs[2].ki.dwFlags = inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    Send(inputs);
+    if (text.empty()) PressKey(VK_BACK);
+    testing::Type(Wide(text));
+    settle_();
+  }
+
+  std::vector<std::string> Rows(const std::string& list) const override {
+    return RowsOf(Control(list));
+  }
+  int Selected(const std::string& list) const override { return SelectedRow(Control(list)); }
+  std::string Text(const std::string& field) const override {
+    std::string text = TextOf(Control(field));
+    std::erase(text, '\r');
+    return text;
+  }
+  std::string Focused() const override {
+    const HWND focus = GetFocus();
+    for (const ControlLayout& control : MainWindowControls()) {
+      if (focus != nullptr && Control(control.name) == focus) return control.name;
+    }
+    return "";
+  }
+  Rgb ColourAt(int x, int y) const override {
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    POINT at{(x * dpi_ + 48) / 96, (y * dpi_ + 48) / 96};
+    ClientToScreen(window_, &at);
+    const struct Screen {
+      HDC dc = GetDC(nullptr);
+      ~Screen() { ReleaseDC(nullptr, dc); }
+    } screen;
+    const COLORREF seen = GetPixel(screen.dc, at.x, at.y);
+    return {GetRValue(seen), GetGValue(seen), GetBValue(seen)};
+  }
+
+ private:
+  HWND window_;
+  int dpi_;
+  std::function<void()> settle_;
+};
+
+}  // namespace drobi::win32::testing
