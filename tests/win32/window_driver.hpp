@@ -177,6 +177,8 @@ inline RECT RowBox(HWND list, int row) {
   return box;
 }
 
+inline void ClickRow(HWND list, int row) { ClickScreen(CentreOf(list, RowBox(list, row))); }
+
 // A key pressed and released.
 inline void PressKey(WORD key) {
   INPUT down{};

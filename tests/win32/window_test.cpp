@@ -156,7 +156,7 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceAtTheWindowsDpi) {
     EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
     EXPECT_EQ(Utf8Of(font.lfFaceName), "Times New Roman");
 
-    if (control.hover != nullptr && RowTextsFor(*form_, control) == nullptr) {
+    if (control.hover != nullptr && RowTextsFor(form_, control) == nullptr) {
       wchar_t text[256]{};
       TOOLINFOW tool{};
       tool.cbSize = sizeof(tool);
