@@ -27,6 +27,10 @@ class ErrorEdge {
   // Called when a call into the form has ended well, after the outermost one only, for what the
   // window shows of the lists as a whole; an error it throws is the call's.
   void SetSettled(std::function<void()> settled) { settled_ = std::move(settled); }
+  // Called with true before the outermost call into the form and with false after it, also when
+  // it fails, so that the window can hold back its redrawing until a handler has written all its
+  // rows; it must not throw.
+  void SetHold(std::function<void(bool)> hold) { hold_ = std::move(hold); }
 
   // True when the action ran to its end.
   template <typename Action>
@@ -35,7 +39,10 @@ class ErrorEdge {
     std::exception_ptr error;
     try {
       const Nesting nesting(depth_);
-      action();
+      {
+        const Held held(depth_ == 1 && hold_ ? &hold_ : nullptr);
+        action();
+      }
       if (depth_ == 1 && settled_) settled_();
       return true;
     } catch (...) {
@@ -76,8 +83,24 @@ class ErrorEdge {
     int& depth_;
   };
 
+  class Held {
+   public:
+    explicit Held(const std::function<void(bool)>* hold) : hold_(hold) {
+      if (hold_ != nullptr) (*hold_)(true);
+    }
+    ~Held() {
+      if (hold_ != nullptr) (*hold_)(false);
+    }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
+   private:
+    const std::function<void(bool)>* hold_;
+  };
+
   Reporter reporter_;
   std::function<void()> settled_;
+  std::function<void(bool)> hold_;
   int depth_ = 0;
   bool failed_ = false;
 };

@@ -87,6 +87,11 @@ void ListControl::Settle() {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void ListControl::Hold(bool hold) const {
+  // A visible list otherwise redraws its scroll bar for every row added.
+  ListHandle(Handle()).SetRedraw(!hold);
+}
+
 void ListControl::OnScale(const WindowScale& scale) {
   if (marked_) marked_->SetScale(scale);
 }

@@ -46,6 +46,8 @@ class ListControl : public ChildControl, private ListBoxObserver {
   // A call into the form has ended: the rows' spoken texts and marks follow the lists as they
   // are now (while a handler fills the long number, they cannot be worked out).
   void Settle();
+  // Holds back the control's redrawing while a handler writes rows, or lets it redraw them all.
+  void Hold(bool hold) const;
   // Owner-drawn rows are as high as the rows the other lists take from the font.
   void MatchRowHeight(int height);
 

@@ -99,6 +99,9 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
   if (!zoom_keys_) throw std::runtime_error("the window's zoom keys cannot be made");
   tips_ = std::make_unique<HoverTips>(Handle());
   CreateControls();
+  edge_.SetHold([this](bool hold) {
+    for (const ListControl* list : lists_) list->Hold(hold);
+  });
   edge_.SetSettled([this] {
     for (ListControl* list : lists_) list->Settle();
   });
