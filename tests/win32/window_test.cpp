@@ -24,6 +24,7 @@
 #include "tests/win32/window_driver.hpp"
 #include "ui/long_number_marks.hpp"
 #include "ui/main_form.hpp"
+#include "ui/quotient_notes.hpp"
 #include "ui/row_texts.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/number_style.hpp"
@@ -211,6 +212,28 @@ TEST_F(WindowTest, LongNumberShowsTheTurnsOfThePeriodAndEachRowsStep) {
   MoveMouse(CentreOf(dylgo, RowBox(dylgo, 3)));
   Pump([tip] { return IsWindowVisible(tip) != FALSE; });
   EXPECT_EQ(TextOf(tip), std::string(ControlNamed("Dylgo").hover) + "\r\n" + step);
+}
+
+// A quotient row's hover under a real pointer: 1/8 ends, 1/6 repeats after a digit, 1/97 is cut
+// after 60 digits (interval 50).
+TEST_F(WindowTest, QuotientRowsShowTheirExactValueOnHover) {
+  Load();
+  random_.Script(DrawsFor({{3, 7}, {1, 6}, {1, 8}, {22, 7}, {1, 97}, {-3, 7}, {1, 12}, {0, 9},
+                           {13, 1}, {7, 3}, {1, 2}, {1, 2}, {1, 2}, {1, 2}, {1, 2}, {1, 2}},
+                          50));
+  ClickRow(Control("Spis(3)"), 2);
+  Pump([this] { return form_.Spis[kDenominators].List(4) == "97"; });
+  const QuotientNotes notes(form_.Spis, form_.Style());
+  const HWND quotients = Control("Spis(2)");
+  const HWND tip = window_->Tooltip();
+  for (const int row : {2, 1, 4}) {
+    MoveMouse(POINT{0, 700});  // away, so that the tip comes up anew over the row
+    Pump([tip] { return IsWindowVisible(tip) == FALSE; });
+    MoveMouse(CentreOf(quotients, RowBox(quotients, row)));
+    Pump([tip] { return IsWindowVisible(tip) != FALSE; });
+    EXPECT_EQ(TextOf(tip), Utf8Of(ShownLines(notes.HoverText(row)))) << row;
+    RecordProperty("hover_row_" + std::to_string(row), TextOf(tip));
+  }
 }
 
 struct LocaleCase {
