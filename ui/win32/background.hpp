@@ -26,4 +26,12 @@ class Background {
   Brush brush_;
 };
 
+// WM_ERASEBKGND of a window whose whole client area shows `brush`.
+inline LRESULT FillClient(HWND window, HDC dc, HBRUSH brush) {
+  RECT client;
+  GetClientRect(window, &client);
+  FillRect(dc, &client, brush);
+  return 1;
+}
+
 }  // namespace drobi::win32

@@ -47,4 +47,49 @@ void Stack(const std::vector<HWND>& top_first) {
   }
 }
 
+void ChildControl::Place(const RECT& place, const RECT& form) const {
+  SetWindowPos(handle_, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT shown;
+  IntersectRect(&shown, &place, &form);
+  if (EqualRect(&shown, &place)) return;
+  OffsetRect(&shown, -place.left, -place.top);
+  // The system owns the region once the window has it.
+  const HRGN region = CreateRectRgnIndirect(&shown);
+  if (region != nullptr && SetWindowRgn(handle_, region, TRUE) == 0) DeleteObject(region);
+}
+
+int NotifyingId(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_COMMAND:
+      return l != 0 ? LOWORD(w) : 0;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+      return GetDlgCtrlID(reinterpret_cast<HWND>(l));
+    case WM_DRAWITEM:
+      return static_cast<int>(reinterpret_cast<const DRAWITEMSTRUCT*>(l)->CtlID);
+    default:
+      return 0;
+  }
+}
+
+std::optional<LRESULT> Reflect(ChildControl* control, UINT message, WPARAM w, LPARAM l) {
+  if (control == nullptr) return std::nullopt;
+  switch (message) {
+    case WM_COMMAND:
+      control->OnCommand(HIWORD(w));
+      return 0;
+    case WM_DRAWITEM:
+      control->OnDraw(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+      return TRUE;
+    default:  // WM_CTLCOLOR*
+      if (const HBRUSH brush = control->OnColour(reinterpret_cast<HDC>(w))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      return std::nullopt;
+  }
+}
+
 }  // namespace drobi::win32

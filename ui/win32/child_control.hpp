@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ class ChildControl {
   ChildControl& operator=(const ChildControl&) = delete;
 
   HWND Handle() const { return handle_; }
+  // Moves the control to `place`, in the parent's client pixels, cut at the form's edges `form`
+  // where it runs past them (Text1(1)), as the window's edges cut it at 100 %.
+  void Place(const RECT& place, const RECT& form) const;
 
   // WM_COMMAND with the control's notification code.
   virtual void OnCommand(int /*code*/) {}
@@ -54,6 +58,12 @@ HWND CreateChild(const Placement& at, const ControlLayout& layout, const wchar_t
 // Makes the hidden STATIC, at the control's place, whose text is the layout's accessible_name:
 // Windows names a list or text field after the STATIC just above it in z-order.
 HWND CreateNameLabel(const Placement& at, const ControlLayout& layout);
+// The id of the control that a WM_COMMAND, WM_CTLCOLOR* or WM_DRAWITEM to its parent is about, 0
+// for any other message.
+int NotifyingId(UINT message, WPARAM w, LPARAM l);
+// The parent's answer to such a message, `control` answering for itself; nothing where the
+// system's default answer stands.
+std::optional<LRESULT> Reflect(ChildControl* control, UINT message, WPARAM w, LPARAM l);
 // Puts sibling windows in z-order as listed, the first on top.
 void Stack(const std::vector<HWND>& top_first);
 

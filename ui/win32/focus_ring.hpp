@@ -22,6 +22,15 @@ class FocusRing {
   void Remember();
   // The window is back: the kept control gets the focus, or else the first tab stop.
   void Restore();
+  // WM_ACTIVATE: remembers the focus when the window is left, restores it when the window comes
+  // back (not while it is minimised).
+  void OnActivate(WPARAM w) {
+    if (LOWORD(w) == WA_INACTIVE) {
+      Remember();
+    } else if (HIWORD(w) == 0) {
+      Restore();
+    }
+  }
 
  private:
   void Move(bool forward);

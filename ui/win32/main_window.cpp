@@ -3,12 +3,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 
 #include "ui/form_controls.hpp"
 #include "ui/row_texts.hpp"
+#include "ui/win32/background.hpp"
 #include "ui/win32/caption.hpp"
 #include "ui/win32/error_box.hpp"
 #include "ui/win32/list_control.hpp"
@@ -17,6 +17,7 @@
 #include "ui/win32/spot.hpp"
 #include "ui/win32/text.hpp"
 #include "ui/win32/text_control.hpp"
+#include "ui/win32/window_class.hpp"
 
 namespace drobi::win32 {
 namespace {
@@ -27,50 +28,6 @@ constexpr int kNameLabelId = 0xFFFF;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
                          WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-
-// The commands of the zoom keys; below the controls' ids, and sent with the accelerator's
-// notification code 1.
-enum ZoomCommand : WORD { kZoomIn = 1, kZoomOut, kZoomBack };
-constexpr ACCEL kZoomKeys[] = {
-    {FVIRTKEY | FCONTROL, VK_OEM_PLUS, kZoomIn},  // the key of = and +, with or without Shift
-    {FVIRTKEY | FCONTROL | FSHIFT, VK_OEM_PLUS, kZoomIn},
-    {FVIRTKEY | FCONTROL, VK_ADD, kZoomIn},
-    {FVIRTKEY | FCONTROL, VK_OEM_MINUS, kZoomOut},
-    {FVIRTKEY | FCONTROL, VK_SUBTRACT, kZoomOut},
-    {FVIRTKEY | FCONTROL, '0', kZoomBack},
-    {FVIRTKEY | FCONTROL, VK_NUMPAD0, kZoomBack},
-};
-
-SIZE ClientSize(const WindowScale& scale) {
-  const WindowLayout& layout = MainWindowLayout();
-  return {scale.Pixels(layout.client_width), scale.Pixels(layout.client_height)};
-}
-
-// A control that runs past the form's client area (Text1(1)) is cut at the form's edges, as the
-// window's edges cut it at 100 %, also where the window is larger than the form.
-void ClipToForm(HWND control, const RECT& place, const RECT& form) {
-  RECT shown;
-  IntersectRect(&shown, &place, &form);
-  if (EqualRect(&shown, &place)) return;
-  OffsetRect(&shown, -place.left, -place.top);
-  // The system owns the region once the window has it.
-  const HRGN region = CreateRectRgnIndirect(&shown);
-  if (region != nullptr && SetWindowRgn(control, region, TRUE) == 0) DeleteObject(region);
-}
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  if (GetClassInfoExW(instance, kWindowClass, &window_class)) return;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(WindowIcons::kIconId));
-  window_class.lpszClassName = kWindowClass;
-  if (RegisterClassExW(&window_class) == 0) {
-    throw std::runtime_error("the window's class cannot be registered");
-  }
-}
 
 }  // namespace
 
@@ -84,19 +41,19 @@ int ControlId(std::string_view name) {
 
 MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
     : form_(form), edge_([this](const ErrorReport& report) { ShowErrorBox(Handle(), report); }) {
-  RegisterWindowClass(instance, Procedure);
+  RegisterWindowClass(instance, kWindowClass, Procedure, WindowIcons::kIconId);
   const WindowLayout& layout = MainWindowLayout();
   back_.reset(CreateSolidBrush(StoredColour(layout.back_colour)));
-  dpi_ = SystemDpi();
-  scale_ = zoom_ = WindowScale(dpi_);
+  scale_ = WindowScale(SystemDpi());
   fonts_ = WindowFonts(scale_);
   const SIZE size = WindowSize(scale_);
   window_.reset(CreateWindowExW(kExStyle, kWindowClass, Wide(layout.caption).c_str(), kStyle,
                                 CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                 instance, this));
   if (!window_) throw std::runtime_error("the window cannot be created");
-  zoom_keys_.reset(CreateAcceleratorTableW(const_cast<ACCEL*>(kZoomKeys), std::size(kZoomKeys)));
-  if (!zoom_keys_) throw std::runtime_error("the window's zoom keys cannot be made");
+  zoom_ = std::make_unique<WindowZoom>(
+      Handle(), [this](const WindowScale& scale) { return WindowSize(scale); },
+      [this] { LayOut(); });
   tips_ = std::make_unique<HoverTips>(Handle());
   CreateControls();
   edge_.SetHold([this](bool hold) {
@@ -169,56 +126,18 @@ std::unique_ptr<ChildControl> MainWindow::MakeControl(const Placement& at,
 }
 
 SIZE MainWindow::WindowSize(const WindowScale& scale) const {
-  return WindowSizeForClient(ClientSize(scale), kStyle, kExStyle, scale.Dpi());
+  return WindowSizeForClient(FormSize(scale), kStyle, kExStyle, scale.Dpi());
 }
 
 bool MainWindow::PreTranslate(const MSG& message) {
-  if (message.message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) &&
-      (message.hwnd == Handle() || IsChild(Handle(), message.hwnd))) {
-    wheel_ += GET_WHEEL_DELTA_WPARAM(message.wParam);
-    if (wheel_ >= WHEEL_DELTA || wheel_ <= -WHEEL_DELTA) {
-      Zoom(wheel_ > 0 ? 1 : -1);
-      wheel_ = 0;
-    }
-    return true;
-  }
-  MSG key = message;
-  if (TranslateAcceleratorW(Handle(), zoom_keys_.get(), &key)) return true;
-  return focus_.PreTranslate(message);
-}
-
-void MainWindow::Zoom(int direction) {
-  MONITORINFO screen{};
-  screen.cbSize = sizeof(screen);
-  GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &screen);
-  const RECT& work = screen.rcWork;
-  const auto fits = [&work](SIZE size) {
-    return size.cx <= work.right - work.left && size.cy <= work.bottom - work.top;
-  };
-  WindowScale zoom(dpi_, direction == 0 ? 100 : scale_.NextStep(direction));
-  while (zoom.Percent() > 100 && !fits(WindowSize(zoom))) {
-    zoom = WindowScale(dpi_, zoom.NextStep(-1));
-  }
-  // A larger step that does not fit does not make the window smaller.
-  if (direction > 0 && zoom.Factor() <= scale_.Factor()) return;
-  if (IsZoomed(Handle())) ShowWindow(Handle(), SW_RESTORE);
-  zoom_ = zoom;
-  const SIZE size = WindowSize(zoom);
-  RECT now;
-  GetWindowRect(Handle(), &now);
-  // Grown to the right and down as far as the work area lets it, then moved back into it.
-  const LONG left = std::max(work.left, std::min(now.left, work.right - size.cx));
-  const LONG top = std::max(work.top, std::min(now.top, work.bottom - size.cy));
-  SetWindowPos(Handle(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  LayOut();
+  return zoom_->PreTranslate(message, scale_) || focus_.PreTranslate(message);
 }
 
 void MainWindow::HandleDpiChange(int dpi, const RECT* suggested) {
   // The zoom stays as it was on the screen the window comes from.
-  zoom_ = WindowScale(dpi, scale_.Percent());
-  dpi_ = dpi;
+  zoom_->SetDpi(dpi);
   tips_->SetDpi(dpi);
-  const SIZE size = WindowSize(zoom_);
+  const SIZE size = WindowSize(zoom_->Asked());
   const POINT at = suggested != nullptr ? POINT{suggested->left, suggested->top} : POINT{};
   SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE | (suggested != nullptr ? 0 : SWP_NOMOVE));
@@ -230,14 +149,8 @@ void MainWindow::LayOut() {
   if (controls_.size() != MainWindowControls().size()) return;  // the controls are being made
   RECT client;
   GetClientRect(Handle(), &client);
-  const SIZE asked = ClientSize(zoom_);
-  const WindowScale scale = client.right == asked.cx && client.bottom == asked.cy
-                                ? zoom_
-                                : WindowScale::Fitting(client.right, client.bottom, dpi_);
-  const SIZE size = ClientSize(scale);
-  const LONG left = std::max(0L, (client.right - size.cx) / 2);
-  const LONG top = std::max(0L, (client.bottom - size.cy) / 2);
-  const RECT form{left, top, left + size.cx, top + size.cy};
+  WindowScale scale;
+  const RECT form = zoom_->FormIn(client, scale);
   const bool rescale = !laid_out_ || !(scale == scale_);
   if (!rescale && EqualRect(&form, &content_)) return;
   laid_out_ = true;
@@ -248,12 +161,10 @@ void MainWindow::LayOut() {
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const ControlLayout& control = layout[i];
     const HWND handle = controls_[i]->Handle();
-    const RECT place{left + scale.Pixels(control.left), top + scale.Pixels(control.top),
-                     left + scale.Pixels(control.left) + scale.Pixels(control.width),
-                     top + scale.Pixels(control.top) + scale.Pixels(control.height)};
-    SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    ClipToForm(handle, place, form);
+    const int x = form.left + scale.Pixels(control.left);
+    const int y = form.top + scale.Pixels(control.top);
+    controls_[i]->Place({x, y, x + scale.Pixels(control.width), y + scale.Pixels(control.height)},
+                        form);
     if (!rescale) continue;
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.At(control.font_points)), TRUE);
     controls_[i]->OnScale(scale);
@@ -276,14 +187,9 @@ ChildControl* MainWindow::ControlById(int id) const {
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = OwnerOf<MainWindow>(window, message, l);
   if (self == nullptr || self->window_.get() != window) {
     // Messages of the creation itself, before window_ knows the handle, and after WM_NCDESTROY.
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     return DefWindowProcW(window, message, w, l);
   }
   return self->edge_.Answer([&] { return self->OnMessage(message, w, l); },
@@ -294,58 +200,34 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
   const HWND window = Handle();
   switch (message) {
     case WM_COMMAND:
-      if (l == 0 && HIWORD(w) == 1) {
-        const WORD command = LOWORD(w);
-        Zoom(command == kZoomIn ? 1 : command == kZoomOut ? -1 : 0);
-        return 0;
-      }
-      if (ChildControl* control = l != 0 ? ControlById(LOWORD(w)) : nullptr) {
-        control->OnCommand(HIWORD(w));
-      }
-      return 0;
+      if (zoom_ && zoom_->OnCommand(w, l, scale_)) return 0;
+      [[fallthrough]];
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSTATIC: {
-      ChildControl* control = ControlById(GetDlgCtrlID(reinterpret_cast<HWND>(l)));
-      const HBRUSH brush =
-          control != nullptr ? control->OnColour(reinterpret_cast<HDC>(w)) : nullptr;
-      return brush != nullptr ? reinterpret_cast<LRESULT>(brush)
-                              : DefWindowProcW(window, message, w, l);
-    }
+    case WM_CTLCOLORSTATIC:
     case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (ChildControl* control = ControlById(static_cast<int>(item.CtlID))) control->OnDraw(item);
-      return TRUE;
+      // What Windows tells the window about a control goes back to that control.
+      const auto answer = Reflect(ControlById(NotifyingId(message, w, l)), message, w, l);
+      return answer ? *answer : DefWindowProcW(window, message, w, l);
     }
     case WM_MEASUREITEM:
       // Asked once while the long number is made; HandleDpiChange sets the real height after.
       reinterpret_cast<MEASUREITEMSTRUCT*>(l)->itemHeight = static_cast<UINT>(scale_.Lengthen(16));
       return TRUE;
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(window, &client);
-      FillRect(reinterpret_cast<HDC>(w), &client, back_.get());
-      return 1;
-    }
+    case WM_ERASEBKGND:
+      return FillClient(window, reinterpret_cast<HDC>(w), back_.get());
     case WM_SIZE:
       if (w != SIZE_MINIMIZED) LayOut();
       return 0;
-    case WM_GETMINMAXINFO: {
-      // Never smaller than the form at 100 %.
-      const SIZE least = WindowSize(WindowScale(dpi_));
-      reinterpret_cast<MINMAXINFO*>(l)->ptMinTrackSize = POINT{least.cx, least.cy};
+    case WM_GETMINMAXINFO:
+      if (zoom_) zoom_->OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(l));
       return 0;
-    }
     case WM_DPICHANGED:
       HandleDpiChange(HIWORD(w), reinterpret_cast<const RECT*>(l));
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(w) == WA_INACTIVE) {
-        focus_.Remember();
-      } else if (!HIWORD(w)) {  // not while minimised
-        focus_.Restore();
-      }
+      focus_.OnActivate(w);
       return 0;
     case WM_SETFOCUS:
       focus_.Restore();
@@ -356,7 +238,6 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
       if (quits_with_window_) PostQuitMessage(edge_.Failed() ? ErrorEdge::kExitStatus : 0);
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       window_.release();
       return DefWindowProcW(window, message, w, l);
     default:

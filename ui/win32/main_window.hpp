@@ -33,6 +33,7 @@
 #include "ui/win32/hover_tips.hpp"
 #include "ui/win32/window_fonts.hpp"
 #include "ui/win32/window_icons.hpp"
+#include "ui/win32/window_zoom.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::win32 {
@@ -56,7 +57,7 @@ class MainWindow {
   HWND Handle() const { return window_.get(); }
   HWND Control(std::string_view name) const { return GetDlgItem(Handle(), ControlId(name)); }
   HWND Tooltip() const { return tips_->Handle(); }
-  int Dpi() const { return dpi_; }
+  int Dpi() const { return scale_.Dpi(); }
   // The scale the form is laid out at: the dpi times the zoom, or what fits a dragged frame.
   const WindowScale& Scale() const { return scale_; }
   // The texts handed to the system for screen readers, with the controls they describe.
@@ -86,7 +87,7 @@ class MainWindow {
   // Resizes the window to the zoom step after the present scale in `direction` (+1 larger, -1
   // smaller), or to 100 % for 0; a step larger than the work area of the window's screen stops
   // at the largest that fits.
-  void Zoom(int direction);
+  void Zoom(int direction) { zoom_->Step(scale_, direction); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept;
@@ -115,14 +116,11 @@ class MainWindow {
   Brush back_;
   WindowFonts fonts_{WindowScale()};
   WindowIcons icons_;
-  int dpi_ = kDefaultDpi;
   WindowScale scale_;
   // The zoom step asked for last, which the client area, once it has its size, lays out exactly.
-  WindowScale zoom_;
+  std::unique_ptr<WindowZoom> zoom_;
   RECT content_{};  // the form's client area within the window's
   bool laid_out_ = false;
-  int wheel_ = 0;  // wheel turns not yet a zoom step, in eighths of a degree
-  Accelerators zoom_keys_;
   // Whether the window's going ends the program: once it is made, and until MainWindow goes.
   bool quits_with_window_ = false;
   // Last, so that also a window whose making failed goes before the controls, fonts and icons
