@@ -169,13 +169,6 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceAtTheWindowsDpi) {
       EXPECT_EQ(Utf8Of(text), control.hover);
     }
   }
-  // The notes lie over the lower part of the description, not under it.
-  const HWND notes = Control("Text1(1)");
-  for (HWND above = GetWindow(Control("Text1(0)"), GW_HWNDPREV);;
-       above = GetWindow(above, GW_HWNDPREV)) {
-    ASSERT_NE(above, nullptr) << "Text1(1) lies under Text1(0)";
-    if (above == notes) break;
-  }
 }
 
 TEST_F(WindowTest, LongNumberShowsTheTurnsOfThePeriodAndEachRowsStep) {
