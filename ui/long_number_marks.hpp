@@ -39,8 +39,11 @@ class LongNumberMarks : public RowTexts {
   // The list's own hover text, a line break and the step that gave the row; empty for a row that
   // is not marked, which shows the list's hover text alone.
   std::string HoverText(int row) const override;
-  // What a screen reader announces for the row: «6, цифра 3, начало на период 2»; empty for a
-  // row that is not marked, which is announced by its text.
+  // What a screen reader announces for the row, the same step in words: «6, цифра 3, начало на
+  // период 2; 5 по 10 е 50; 50 делено на 19 е 2, остатък 12», «цяла част 1; 19 делено на 19 е 1,
+  // остатък 0». Screen readers read a row by this text alone (Orca never says a row's
+  // description), so it carries the step, and the row has no note besides. Empty for a row that
+  // is not marked, which is announced by its text.
   std::string AccessibleText(int row) const override;
 
  private:
@@ -52,6 +55,10 @@ class LongNumberMarks : public RowTexts {
     std::vector<std::string> rows;
   };
 
+  enum class Said { kShown, kSpoken };
+  // The step that gave the row and what it tells of the period, as the hover shows it (after the
+  // list's own text) or as a screen reader says it; empty for a row that is not marked.
+  std::string Explained(int row, Said said) const;
   // The division behind the rows of Dylgo, or nothing when the rows are not the selected
   // fraction's long number.
   const Division* Current() const;

@@ -31,18 +31,24 @@ class QuotientNotes : public RowTexts {
   QuotientNotes(const SpisArray& spis, const NumberStyle& style);
 
   std::string HoverText(int row) const override;
-  // The hover text is the row's description for a screen reader too, so nothing more is said.
+  // The row is announced by its rounded value.
   std::string AccessibleText(int /*row*/) const override { return {}; }
+  // The second and third lines in words, without the list's own hover: «1 върху 6 е 0 цяло и 1,
+  // и 6 в период; 6 е 2 по 3, безкрайна периодична десетична дроб, предпериод 1 цифра, период 1
+  // цифра».
+  std::string SpokenNote(int row) const override;
 
  private:
   struct Note {
     std::string p, q;  // row texts
-    std::string text;
+    std::string shown, spoken;
   };
+  // The note of the row's fraction, or nothing where the row has no fraction beside it.
+  const Note* NoteOf(int row) const;
 
   const SpisArray& spis_;
   const NumberStyle& style_;
-  // The last text worked out: a view asks for the same row's hover and description in a row.
+  // The last note worked out: a view asks for the same row's hover and description in a row.
   mutable std::optional<Note> last_;
 };
 

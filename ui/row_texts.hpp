@@ -28,8 +28,12 @@ class RowTexts {
   virtual ~RowTexts() = default;
   // The row's hover text; empty where the row has none of its own and the list's hover stands.
   virtual std::string HoverText(int row) const = 0;
-  // What a screen reader announces for the row; empty where the row's text says it.
+  // What a screen reader announces for the row, in words; empty where the row's text says it.
   virtual std::string AccessibleText(int row) const = 0;
+  // What a screen reader gives as the row's description: the row's own note in words, never the
+  // list's hover, which is the list's description and said once, on entering the list; empty
+  // where the row's accessible text says it all.
+  virtual std::string SpokenNote(int /*row*/) const { return {}; }
   virtual RowMark Mark(int /*row*/) const { return {}; }
 };
 

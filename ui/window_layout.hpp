@@ -46,6 +46,9 @@ struct ControlLayout {
   int left, top, width, height;  // twips
   const char* caption;           // UTF-8; nullptr for none
   const char* hover;             // UTF-8; nullptr for none
+  // The hover as a screen reader speaks it: in words, as a teacher reads aloud, with no symbol
+  // that a reader names (· : / ( ) .. …); digits stay digits. nullptr where there is no hover.
+  const char* spoken_hover;
   // What a screen reader announces for a list or text field, from the caption above it; nullptr
   // where the control's own text says it (captions, the button) or there is nothing to name.
   const char* accessible_name;
@@ -62,6 +65,7 @@ struct WindowLayout {
   const char* font_family;
   int font_points;
   const char* caption;
+  const char* spoken_caption;  // the caption as a screen reader speaks it
 };
 
 const WindowLayout& MainWindowLayout();

@@ -96,7 +96,7 @@ TEST_F(LongNumberMarksTest, RolesShowTheMarks) {
       }
       EXPECT_FALSE(Role(r, Qt::FontRole).isValid());  // the digits keep one face and width
       EXPECT_EQ(RoleText(r, Qt::ToolTipRole), marks.HoverText(r));
-      EXPECT_EQ(RoleText(r, Qt::AccessibleDescriptionRole), marks.HoverText(r));
+      EXPECT_EQ(RoleText(r, Qt::AccessibleDescriptionRole), marks.SpokenNote(r));
       EXPECT_EQ(RoleText(r, Qt::AccessibleTextRole), marks.AccessibleText(r));
     }
   }
@@ -131,8 +131,8 @@ TEST_F(LongNumberMarksTest, QuotientRowsTellTheirExactValue) {
     const std::string fraction = "\n" + form_->Spis[0].List(row) + "/" + form_->Spis[1].List(row);
     EXPECT_NE(text.find(fraction + " = "), std::string::npos) << row;
     EXPECT_EQ(RowData(*quotients, row, Qt::ToolTipRole).toString().toStdString(), text) << row;
-    EXPECT_EQ(RowData(*quotients, row, Qt::AccessibleDescriptionRole).toString(),
-              QString::fromStdString(text));
+    EXPECT_EQ(RowData(*quotients, row, Qt::AccessibleDescriptionRole).toString().toStdString(),
+              notes.SpokenNote(row));
   }
   for (const int row : {2, 1, 4}) {  // 1/8 ends, 1/6 repeats after a digit, 1/97 is cut
     ScrollToRow(*quotients, row);
@@ -183,16 +183,17 @@ TEST_F(LongNumberMarksTest, RowsAnnounceTheirMarking) {
     EXPECT_EQ(item->role(), QAccessible::ListItem) << row;
     return item->text(QAccessible::Name).toStdString();
   };
-  EXPECT_EQ(announced(0), "0., цяла част");
-  EXPECT_EQ(announced(1), "1, цифра 1");
-  EXPECT_EQ(announced(2), "6, цифра 2, начало на период 1");
-  EXPECT_EQ(announced(3), "6, цифра 3, начало на период 2");
+  EXPECT_EQ(announced(0), "цяла част 0; 1 делено на 6 е 0, остатък 1");
+  EXPECT_EQ(announced(1), "1, цифра 1; 1 по 10 е 10; 10 делено на 6 е 1, остатък 4");
+  EXPECT_EQ(announced(3),
+            "6, цифра 3, начало на период 2; 4 по 10 е 40; 40 делено на 6 е 6, "
+            "остатък 4");
   // A screen reader that is listening is told of the new rows and asks again; this one is not,
   // so the rows of the next fraction are read from the list's rows themselves.
   Show(0, 10);
-  EXPECT_EQ(RoleText(2, Qt::AccessibleTextRole), "4, цифра 2, период 1");
-  EXPECT_EQ(RoleText(7, Qt::AccessibleTextRole), "1, цифра 7, начало на период 2");
-  EXPECT_EQ(RoleText(0, Qt::AccessibleTextRole), "0., цяла част");
+  EXPECT_EQ(RoleText(2, Qt::AccessibleTextRole),
+            "4, цифра 2, период 1; 3 по 10 е 30; 30 делено на 7 е 4, остатък 2");
+  EXPECT_EQ(RoleText(0, Qt::AccessibleTextRole), "цяла част 0; 1 делено на 7 е 0, остатък 1");
 }
 
 TEST_F(LongNumberMarksTest, ClickingARowOfTheLongNumberSelectsItAsBefore) {
@@ -234,10 +235,10 @@ TEST_F(LongNumberMarksTest, ListsAndTextFieldsCarryTheirCaptionsForScreenReaders
            Case{"Spis(0)", "Делимо", "Числител"},
            Case{"Spis(1)", "Делител", "Знаменател"},
            Case{"Spis(2)", "Частно", "Десетична дроб"},
-           Case{"Spis(3)", "Интервал", "Избор на интервал за числител/знаменател"},
-           Case{"Spis(4)", "Брой цифри", "Брой цифри (0..7) на десетичната дроб"},
-           Case{"Spis(5)", "дълго число: брой цифри",
-                "Брой цифри (10..90) на десетичната дроб - дълго число"},
+           Case{"Spis(3)", "Интервал", "Избор на интервал за числителя и знаменателя"},
+           Case{"Spis(4)", "Брой цифри", "Брой цифри от 0 до 7 на десетичната дроб"},
+           Case{"Spis(5)", "брой цифри на дългото число",
+                "Брой цифри от 10 до 90 на десетичната дроб, дълго число"},
            Case{"Dylgo", "дълго число", "На всеки следващ ред е поредната цифра"},
            Case{"Text1(0)", "Описание", "Има ли въпроси?"},
            Case{"Text1(1)", "Бележки", ""},

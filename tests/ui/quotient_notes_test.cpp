@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/lists.hpp"
@@ -81,6 +82,32 @@ TEST(QuotientNotes, ExactValueAndWhyItEndsOrRepeats) {
   }
   SpisArray empty;  // no table: no text of its own
   EXPECT_EQ(QuotientNotes(empty, point).HoverText(0), "");
+  EXPECT_EQ(QuotientNotes(empty, point).SpokenNote(0), "");
+}
+
+// What a screen reader says of a quotient row: the same in words, with no symbol it would name.
+TEST(QuotientNotes, SpokenInWords) {
+  const std::string repeats = "безкрайна периодична десетична дроб, ";
+  for (const auto& [p, q, spoken] : std::vector<std::tuple<long long, long long, std::string>>{
+           {1, 3, "1 върху 3 е 0 цяло и 3 в период; 3 е 3, " + repeats + "период 1 цифра"},
+           {-1, 6,
+            "-1 върху 6 е минус 0 цяло и 1, и 6 в период; 6 е 2 по 3, " + repeats +
+                "предпериод 1 цифра, период 1 цифра"},
+           {12, 16,
+            "12 върху 16 е 0 цяло и 7 5; 12 върху 16 е 3 върху 4; 4 е 2 на степен 2, "
+            "крайна десетична дроб, 2 цифри след десетичния знак"},
+           {13, 1, "13 върху 1 е 13; цяло число, 13 се дели на 1"},
+           {1, 997,
+            "1 върху 997 е 0 цяло и 0 0 1 0 0 3 0 0 9 0 2 7 0 8 1 2 4 3 7 3 1 1 9 3 5 8 0 7 "
+            "4 2 2 2 6 6 8 0 0 4 0 1 2 0 3 6 1 0 8 3 2 4 9 7 4 9 2 4 7 7 4 3 и още 106 "
+            "цифри в период; 997 е 997, " +
+                repeats + "период 166 цифри"},
+       }) {
+    SpisArray spis;
+    testing::SetTable(spis, {{p, q}});
+    spis[kQuotients].AddItem("0");
+    EXPECT_EQ(QuotientNotes(spis, {",", " ", 3, true, "-"}).SpokenNote(0), spoken) << p << "/" << q;
+  }
 }
 
 }  // namespace

@@ -37,8 +37,9 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
 QVariant ListModel::MarkData(int row, int role) const {
   switch (role) {
     case Qt::ToolTipRole:
-    case Qt::AccessibleDescriptionRole:
       return NonEmpty(marks_->HoverText(row));
+    case Qt::AccessibleDescriptionRole:
+      return NonEmpty(marks_->SpokenNote(row));
     case Qt::AccessibleTextRole:
       return NonEmpty(marks_->AccessibleText(row));
     case Qt::BackgroundRole: {

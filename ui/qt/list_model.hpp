@@ -4,8 +4,8 @@
 #include <QItemSelectionModel>
 #include <memory>
 
-#include "ui/row_texts.hpp"
 #include "ui/model/list_box.hpp"
+#include "ui/row_texts.hpp"
 
 namespace drobi {
 

@@ -1,8 +1,11 @@
 #include "ui/qt/list_view.hpp"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <QTimer>
 #include <memory>
 
 namespace drobi {
@@ -48,6 +51,7 @@ void ListView::mousePressEvent(QMouseEvent* event) {
     if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
     return;
   }
+  ++entry_;
   const QModelIndex index = indexAt(event->position().toPoint());
   const bool on_selected = index.isValid() && index.row() == list_.ListIndex();
   // A press on another row changes the selection, which becomes the click; one on the selected
@@ -62,10 +66,44 @@ void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ListView::keyPressEvent(QKeyEvent* event) {
+  ++entry_;
   // Qt's keys move from the view's current row, which must be the list's selection (none gives
   // "first row" for the first move).
   if (currentIndex().row() != list_.ListIndex()) rows_.FollowSelection();
   QListView::keyPressEvent(event);
+}
+
+void ListView::focusInEvent(QFocusEvent* event) {
+  {
+    // Qt's item views make the first row current on entry when none is, to show where the keys
+    // start; a screen reader must not hear it as a focused row, as it is not selected.
+    QScopedValueRollback entering(entering_, true);
+    QListView::focusInEvent(event);
+  }
+  // The list itself is announced once this returns. A screen reader drops a focus that a newer
+  // one supersedes before it has spoken, so the row waits until the reader has said the list's
+  // name and description; a key or a click before then speaks a row of its own.
+  QTimer::singleShot(kRowAnnounceDelayMs, this, [this, entry = ++entry_] {
+    if (entry == entry_) AnnounceSelectedRow();
+  });
+}
+
+void ListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  // QListView tells a screen reader that the new current row has the focus, also in a list that
+  // does not have it.
+  if (hasFocus() && !entering_) {
+    QListView::currentChanged(current, previous);
+  } else {
+    QAbstractItemView::currentChanged(current, previous);
+  }
+}
+
+void ListView::AnnounceSelectedRow() {
+  const int row = list_.ListIndex();
+  if (!hasFocus() || !QAccessible::isActive() || row < 0 || row >= rows_.rowCount()) return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(row);
+  QAccessible::updateAccessibility(&focus);
 }
 
 void ListView::SetLineWidth(int pixels) {

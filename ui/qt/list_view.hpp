@@ -20,6 +20,9 @@ class RowDelegate;
 // becomes one ListBox::UserClick, which raises the list's click, and so does a press on the row
 // that is already selected. What the view then shows comes back from the ListBox through the
 // model, so a selection that the program writes can never come back as a second click.
+//
+// A screen reader hears the list's name on entry and then its selected row; it hears a row move
+// only in the list that has the focus, never in the lists that the program moves along with it.
 class ListView : public QListView {
   Q_OBJECT
 
@@ -40,15 +43,24 @@ class ListView : public QListView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
  private:
   // A change of the view's selection that the model did not make: the user's, or an assistive
   // tool's.
   void TakeSelection(const QItemSelection& selected);
   void UserSelects(int row);
+  // Tells a screen reader that the selected row has the focus, as it hears a list's row on entry.
+  void AnnounceSelectedRow();
+
+  // How long a screen reader has to announce the list before it is told of the selected row.
+  static constexpr int kRowAnnounceDelayMs = 300;
 
   ListBox& list_;
   ErrorEdge& edge_;
+  bool entering_ = false;  // within Qt's own handling of the focus coming in
+  int entry_ = 0;  // counts entries, keys and clicks: a row announcement waits for none between
   ListModel rows_;
   RowDelegate* rows_look_;
 };

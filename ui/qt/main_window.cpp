@@ -59,6 +59,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
   const WindowLayout& window = MainWindowLayout();
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QString::fromUtf8(window.caption));
+  setAccessibleName(QString::fromUtf8(window.spoken_caption));
   // Naming the icon's format spares Qt loading every image plugin to guess it.
   QImageReader icon(QStringLiteral(":/drobi.png"), "png");
   icon.setAutoDetectImageFormat(false);
@@ -139,7 +140,7 @@ void MainWindow::CreateControls() {
     controls_.push_back(widget);
     if (control.hover != nullptr) {
       widget->setToolTip(QString::fromUtf8(control.hover));
-      widget->setAccessibleDescription(widget->toolTip());
+      widget->setAccessibleDescription(QString::fromUtf8(control.spoken_hover));
     }
     if (control.accessible_name != nullptr) {
       widget->setAccessibleName(QString::fromUtf8(control.accessible_name));
