@@ -10,8 +10,9 @@
 namespace drobi::win32 {
 
 // What a screen reader learns of the controls beyond what Windows finds itself, handed to the
-// system's annotation service (Dynamic Annotation, IAccPropServices): each control's hover text
-// as its description and help, and as its name for a control with no text of its own. Where the
+// system's annotation service (Dynamic Annotation, IAccPropServices): each control's hover text,
+// in its spoken form, as its description and help, and as its name for a control with no text of
+// its own. Where the
 // service is missing or does not implement a call (Wine), the texts are simply not there; the
 // window works the same.
 class Annotations {
@@ -29,7 +30,7 @@ class Annotations {
   Annotations(const Annotations&) = delete;
   Annotations& operator=(const Annotations&) = delete;
 
-  // `hover` as the control's description and help, and as its name where `named` is set.
+  // `hover` (spoken) as the control's description and help, and as its name where `named` is set.
   void Describe(HWND control, const std::wstring& hover, bool named);
   // Takes every text back; the window does so when it goes, while its controls are there.
   void Clear() noexcept;

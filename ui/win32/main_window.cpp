@@ -93,7 +93,8 @@ void MainWindow::CreateControls() {
                    CreateNameLabel({Handle(), kNameLabelId, at.scale, at.font}, control));
     }
     if (control.hover == nullptr) continue;
-    annotations_.Describe(handle, Wide(control.hover), control.kind == ControlKind::kSpot);
+    // A screen reader is given the hover as it is spoken, the same text that Qt's window gives.
+    annotations_.Describe(handle, Wide(control.spoken_hover), control.kind == ControlKind::kSpot);
     // A list whose rows have hover texts of their own shows them itself.
     if (control.kind != ControlKind::kList || !lists_.back()->HasRowTexts()) {
       tips_->Add(handle, Wide(control.hover));
