@@ -2,8 +2,8 @@
 # Installs the Debian 12 packages the build, the tests and the window need; only those missing.
 #
 #   scripts/setup.sh             the build and the window
-#   scripts/setup.sh --tests     also what only the tests use: the package checks and the Windows
-#                                build run under Wine
+#   scripts/setup.sh --tests     also what only the tests use: the package checks, the Windows
+#                                build run under Wine and the Orca screen reader
 #   scripts/setup.sh --package   also what making the .deb package takes (scripts/package.sh)
 #   scripts/setup.sh --windows   also the cross compiler of drobi.exe, GoogleTest's sources, the
 #                                icon tools (scripts/build-windows.sh) and the Windows Installer
@@ -23,6 +23,8 @@ package_packages=(dpkg-dev file)
 windows_packages=(g++-mingw-w64-x86-64-posix googletest imagemagick icoutils wixl msitools)
 test_packages=(desktop-file-utils appstream wine64 wine fonts-wine "${package_packages[@]}"
   "${windows_packages[@]}")
+# The screen reader's test: Orca, the accessibility bus and a D-Bus session of its own.
+test_packages+=(orca at-spi2-core dbus-daemon procps)
 bench_packages=(hyperfine valgrind time jq)
 
 for option in "$@"; do

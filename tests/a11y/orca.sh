@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# The program with a real screen reader: Orca under Xvfb, on a D-Bus session and an accessibility
+# bus of their own, keys pressed as a user does, and what Orca says checked line by line.
+#   orca.sh <drobi> <description.txt> <said.txt>   said.txt: every utterance, one a line
+set -euo pipefail
+if [[ ${1:-} == --inside ]]; then  # under xvfb-run and dbus-run-session
+  work=$2 program=$3 log=$2/orca.log
+  pids=()
+  stop() { for pid in "${pids[@]}"; do kill "$pid" && wait "$pid" || true; done 2>/dev/null; }
+  trap stop EXIT
+  # Waits until the log has not grown for a while: Orca has said all it will.
+  settle() {
+    local size=-1
+    for _ in $(seq 40); do
+      sleep 0.8
+      [[ $(stat -c %s "$log" 2>/dev/null || echo 0) == "$size" ]] && return
+      size=$(stat -c %s "$log" 2>/dev/null || echo 0)
+    done
+  }
+  /usr/libexec/at-spi-bus-launcher --launch-immediately & pids=($! "${pids[@]}")
+  orca -u "$work/orca" --debug-file="$log" >/dev/null 2>&1 & pids=($! "${pids[@]}")
+  for _ in $(seq 100); do grep -qs "Startup complete" "$log" && break; sleep 0.2; done
+  "$program" & pids=($! "${pids[@]}")
+  timeout 20 xdotool search --sync --onlyvisible --name '^drobi ' windowfocus --sync
+  settle
+  for key in Tab Tab Tab Down Tab Tab Tab Tab Tab Down Down Down Tab; do
+    xdotool key "$key"
+    settle
+  done
+  exit 0
+fi
+
+program=$(realpath "$1") description=$2 said=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/run" "$work/home" "$work/orca"
+# Speech on, with no speech server to send it to: Orca logs each utterance as it would say it.
+cat >"$work/orca/user-settings.conf" <<'JSON'
+{"general": {"startingProfile": ["Default", "default"]}, "pronunciations": {}, "keybindings": {},
+ "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": true,
+  "speechServerFactory": "", "enableBraille": false}}}
+JSON
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
+export GSETTINGS_BACKEND=memory LANG=bg_BG.UTF-8 LANGUAGE=bg QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# Orca refuses to start beside another Orca of the same user.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then echo "another Orca is running" >&2; exit 1; fi
+
+# What Orca must say, a pattern a line: the window, then per key the control entered or the row.
+n='-?[0-9]+' step='([0-9]+) по 10 е ([0-9]+); ([0-9]+) делено на ([0-9]+) е ([0-9]), остатък ([0-9]+)'
+expected=(
+  'Екранният четец е включен\.'
+  'drobi, ирационални и рационални числа, обикновени дроби и дълги числа\.'
+  'Делимо\.' 'Списък с 16 елемента\.' 'Числител\.' "$n\."
+  'Делител\.' 'Списък с 16 елемента\.' 'Знаменател\.' "$n\."
+  'Описание текст\.' 'Нека са дадени две числа p и q.*' 'Има ли въпроси\?'
+  'Интервал\.' 'Списък с 7 елемента\.' 'Избор на интервал за числителя и знаменателя\.' '20\.'
+  '50\.'
+  'Чисти бутон\.' 'Изчиства генерираните числа\.'
+  'Частно\.' 'Списък с 16 елемента\.' 'Десетична дроб\.' "$n,[0-9]{4}\." "$n върху $n е .*"
+  'Брой цифри\.' 'Списък с 8 елемента\.' 'Брой цифри от 0 до 7 на десетичната дроб\.' '4\.'
+  'брой цифри на дългото число\.' 'Списък с 9 елемента\.'
+  'Брой цифри от 10 до 90 на десетичната дроб, дълго число\.' '40\.'
+  'дълго число\.' 'Списък с 41 елемента\.' 'На всеки следващ ред е поредната цифра\.'
+  "цяла част $n; ([0-9]+) делено на ([0-9]+) е ([0-9]+), остатък ([0-9]+)(;.*)?\."
+  "[0-9], цифра 1(, [^;]*)?; $step(;.*)?\."
+  "[0-9], цифра 2(, [^;]*)?; $step(;.*)?\."
+  'Бележки текст\.'
+  'Екранният четец е изключен\.'
+)
+
+check() {
+  local -a lines
+  mapfile -t lines <"$said"
+  local i fail=0 remainder=-1
+  for i in "${!expected[@]}"; do
+    [[ ${lines[i]-} =~ ^${expected[i]}$ ]] || { echo "line $((i + 1)): '${lines[i]-}' is not '${expected[i]}'" >&2; return 1; }
+    # Each step in words holds as arithmetic: a·10 = b = q·d + r, r < q; its digit is d, and it
+    # starts from the remainder the step before left.
+    case ${lines[i]} in
+      'цяла част '*)
+        local m=("${BASH_REMATCH[@]}")
+        ((m[1] == m[2] * m[3] + m[4] && m[4] < m[2])) || fail=1
+        remainder=${m[4]} ;;
+      *', цифра '*)
+        local m=("${BASH_REMATCH[@]}") d=${lines[i]:0:1}
+        ((m[2] == remainder && m[3] == 10 * m[2] && m[4] == m[3] && m[3] == m[5] * m[6] + m[7] &&
+          m[7] < m[5] && m[6] == d)) || fail=1
+        remainder=${m[7]} ;;
+    esac
+    ((fail == 0)) || { echo "line $((i + 1)): the step does not add up: ${lines[i]}" >&2; return 1; }
+  done
+  ((${#lines[@]} == ${#expected[@]})) || { echo "said ${#lines[@]} lines, not ${#expected[@]}" >&2; return 1; }
+  # No symbol that a reader names, except in the description text that the field holds.
+  if grep -vxFf <(sed 's/[[:space:]]*$//' "$description") "$said" | grep -v '^Нека са дадени' |
+    grep -E '[·:/()…]|\.\.|[0-9]\..'; then
+    echo "a symbol that a reader names" >&2
+    return 1
+  fi
+  # Rows told as focused: one on each entry into a list with a selected row and one per key in
+  # a list; none for the lists that the program moves along.
+  local told
+  told=$(grep -c 'EVENT MANAGER: focus: for \[list item' "$work/orca.log" || true)
+  ((told == 10)) || { echo "rows told as focused: $told, not 10" >&2; return 1; }
+}
+
+# Orca, its buses and the program may start slowly on a loaded machine: up to three runs.
+for attempt in 1 2 3; do
+  rm -f "$work/orca.log"
+  timeout 150 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" \
+    dbus-run-session -- "$0" --inside "$work" "$program" 2>"$work/stderr" || cat "$work/stderr" >&2
+  sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\?\({.*\|None\)$/\1/p" "$work/orca.log" \
+    >"$said" 2>/dev/null || true
+  # A run whose start Orca missed (no window, or none of it said) is tried again.
+  grep -q '^Делимо\.$' "$said" || { echo "attempt $attempt: Orca missed the start" >&2; continue; }
+  check && { echo "Orca said what a pupil sees: $said"; exit 0; }
+  exit 1
+done
+exit 1
