@@ -15,6 +15,7 @@
 #include "tests/support/scripted_random.hpp"
 #include "tests/win32/window_driver.hpp"
 #include "ui/main_form.hpp"
+#include "ui/quotient_notes.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/window_layout.hpp"
 
@@ -120,7 +121,7 @@ TEST_F(AccessibilityTest, EveryHoverTextIsHandedOverAsDescriptionAndHelp) {
     SCOPED_TRACE(control.name);
     std::vector<std::pair<Property, std::string>> given;
     for (const auto& annotation : window_.Annotated()) {
-      if (annotation.control == window_.Control(control.name)) {
+      if (annotation.control == window_.Control(control.name) && annotation.child == CHILDID_SELF) {
         given.emplace_back(annotation.property, Utf8Of(annotation.text));
       }
     }
@@ -133,6 +134,20 @@ TEST_F(AccessibilityTest, EveryHoverTextIsHandedOverAsDescriptionAndHelp) {
     }
     EXPECT_EQ(given, expected);
   }
+  // Each quotient row is described in words, as long as it is there.
+  const auto row_notes = [this] {
+    std::vector<std::pair<LONG, std::string>> notes;
+    for (const auto& annotation : window_.Annotated()) {
+      if (annotation.child != CHILDID_SELF)
+        notes.emplace_back(annotation.child, Utf8Of(annotation.text));
+    }
+    return notes;
+  };
+  const QuotientNotes spoken(form_.Spis, form_.Style());
+  ASSERT_EQ(row_notes().size(), 16u);
+  for (const auto& [child, note] : row_notes()) EXPECT_EQ(note, spoken.SpokenNote(child - 1));
+  window_.Guarded([this] { form_.Command1.Click(); });
+  EXPECT_TRUE(row_notes().empty());
 }
 
 }  // namespace

@@ -51,13 +51,32 @@ void Annotations::Describe(HWND control, const std::wstring& hover, bool named) 
   }
 }
 
-void Annotations::Clear() noexcept {
-  if (services_) {
-    for (const Annotation& annotation : given_) {
-      services_->ClearHwndProps(annotation.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                &IdOf(annotation.property), 1);
+void Annotations::DescribeRows(HWND list, const std::vector<std::wstring>& notes) {
+  std::erase_if(given_, [this, list](const Annotation& annotation) {
+    const bool row = annotation.control == list && annotation.child != CHILDID_SELF;
+    if (row) Take(annotation);
+    return row;
+  });
+  for (std::size_t row = 0; row < notes.size(); ++row) {
+    if (notes[row].empty()) continue;
+    const auto child = static_cast<LONG>(row + 1);
+    given_.push_back({list, Property::kDescription, notes[row], child});
+    if (services_) {
+      services_->SetHwndPropStr(list, static_cast<DWORD>(OBJID_CLIENT), static_cast<DWORD>(child),
+                                PROPID_ACC_DESCRIPTION, notes[row].c_str());
     }
   }
+}
+
+void Annotations::Take(const Annotation& annotation) const noexcept {
+  if (services_) {
+    services_->ClearHwndProps(annotation.control, static_cast<DWORD>(OBJID_CLIENT),
+                              static_cast<DWORD>(annotation.child), &IdOf(annotation.property), 1);
+  }
+}
+
+void Annotations::Clear() noexcept {
+  for (const Annotation& annotation : given_) Take(annotation);
   given_.clear();
 }
 

@@ -22,6 +22,7 @@ class Annotations {
     HWND control;
     Property property;
     std::wstring text;
+    LONG child = CHILDID_SELF;  // a row of a list: its number + 1
   };
 
   // Joins the thread to COM, which the service needs, for as long as it lives.
@@ -32,6 +33,9 @@ class Annotations {
 
   // `hover` (spoken) as the control's description and help, and as its name where `named` is set.
   void Describe(HWND control, const std::wstring& hover, bool named);
+  // `notes[row]` as the description of each row of `list` that has one, in place of those given
+  // before, which the rows the list held then may no longer match.
+  void DescribeRows(HWND list, const std::vector<std::wstring>& notes);
   // Takes every text back; the window does so when it goes, while its controls are there.
   void Clear() noexcept;
   // Every text handed to the service, whatever it answered.
@@ -41,6 +45,8 @@ class Annotations {
   struct Release {
     void operator()(IAccPropServices* services) const noexcept { services->Release(); }
   };
+
+  void Take(const Annotation& annotation) const noexcept;
 
   bool joined_;  // to COM, which it leaves last
   std::unique_ptr<IAccPropServices, Release> services_;

@@ -87,6 +87,19 @@ void ListControl::Settle() {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+std::vector<std::wstring> ListControl::SpokenNotes() const {
+  std::vector<std::wstring> notes;
+  if (!texts_ || edge_.Failed()) return notes;
+  for (int row = 0; row < list_.ListCount(); ++row) {
+    notes.emplace_back();
+    try {
+      notes.back() = Wide(texts_->SpokenNote(row));
+    } catch (...) {  // the row is read by its text alone
+    }
+  }
+  return notes;
+}
+
 void ListControl::Hold(bool hold) const {
   // A visible list otherwise redraws its scroll bar for every row added.
   ListHandle(Handle()).SetRedraw(!hold);

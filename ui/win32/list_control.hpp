@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/model/list_box.hpp"
 #include "ui/row_texts.hpp"
@@ -43,6 +44,9 @@ class ListControl : public ChildControl, private ListBoxObserver {
   // A hover text per row in the window's tooltip, where the rows have texts of their own.
   void ShowRowHover(HWND tooltip);
   bool HasRowTexts() const { return texts_ != nullptr; }
+  // What a screen reader is given as each row's description (RowTexts::SpokenNote), empty
+  // where a row has none.
+  std::vector<std::wstring> SpokenNotes() const;
   // A call into the form has ended: the rows' spoken texts and marks follow the lists as they
   // are now (while a handler fills the long number, they cannot be worked out).
   void Settle();

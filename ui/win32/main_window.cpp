@@ -60,7 +60,11 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
     for (const ListControl* list : lists_) list->Hold(hold);
   });
   edge_.SetSettled([this] {
-    for (ListControl* list : lists_) list->Settle();
+    for (ListControl* list : lists_) {
+      list->Settle();
+      // The quotients' rows are described in words, as in the Qt window, for the rows now shown.
+      if (list->HasRowTexts()) annotations_.DescribeRows(list->Handle(), list->SpokenNotes());
+    }
   });
   // The screen the window opened on decides its size.
   HandleDpiChange(WindowDpi(Handle()), nullptr);
