@@ -128,10 +128,9 @@ std::string LongNumberMarks::AccessibleText(int row) const {
   // The integer part's point would be read out: «цяла част 3», not «3 точка».
   if (row == 0) return "цяла част " + shown.substr(0, shown.find('.')) + "; " + step;
   std::string text = shown + ", цифра " + std::to_string(row);
-  const int turn = Turn(row, Current()->period);
-  if (turn > 0) {
-    text += (StartsTurn(row, Current()->period) ? ", начало на период " : ", период ") +
-            std::to_string(turn);
+  const Period& period = Current()->period;
+  if (const int turn = Turn(row, period); turn > 0) {
+    text += (StartsTurn(row, period) ? ", начало на период " : ", период ") + std::to_string(turn);
   }
   return text + "; " + step;
 }

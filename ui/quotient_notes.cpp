@@ -29,8 +29,9 @@ std::string PrimeFactors(long long n, bool spoken) {
   const auto add = [&text, spoken](long long prime, int exponent) {
     if (!text.empty()) text += spoken ? " по " : "·";
     text += std::to_string(prime);
-    if (exponent > 1)
+    if (exponent > 1) {
       text += spoken ? " на степен " + std::to_string(exponent) : Superscript(exponent);
+    }
   };
   for (long long f = 2; f * f <= n; ++f) {
     int exponent = 0;
