@@ -6,7 +6,18 @@ set -euo pipefail
 if [[ ${1:-} == --inside ]]; then  # under xvfb-run and dbus-run-session
   work=$2 program=$3 log=$2/orca.log
   pids=()
-  stop() { for pid in "${pids[@]}"; do kill "$pid" && wait "$pid" || true; done 2>/dev/null; }
+  # Ends each process by its id, the program first; one that does not end on TERM within five
+  # seconds (Orca busy with a bus that went away) is killed.
+  stop() {
+    for pid in "${pids[@]}"; do
+      kill "$pid" 2>/dev/null || continue
+      sleep 5 &
+      local timer=$!
+      wait -n "$pid" "$timer" 2>/dev/null || true
+      kill -9 "$pid" "$timer" 2>/dev/null
+      wait "$pid" "$timer" 2>/dev/null || true
+    done
+  }
   trap stop EXIT
   # Waits until the log has not grown for a while: Orca has said all it will.
   settle() {
@@ -112,7 +123,7 @@ check() {
 # Orca, its buses and the program may start slowly on a loaded machine: up to three runs.
 for attempt in 1 2 3; do
   rm -f "$work/orca.log"
-  timeout 150 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" \
+  timeout -k 10 240 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96" \
     dbus-run-session -- "$0" --inside "$work" "$program" 2>"$work/stderr" || cat "$work/stderr" >&2
   sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\?\({.*\|None\)$/\1/p" "$work/orca.log" \
     >"$said" 2>/dev/null || true
