@@ -12,9 +12,8 @@ namespace drobi::win32 {
 // What a screen reader learns of the controls beyond what Windows finds itself, handed to the
 // system's annotation service (Dynamic Annotation, IAccPropServices): each control's hover text,
 // in its spoken form, as its description and help, and as its name for a control with no text of
-// its own. Where the
-// service is missing or does not implement a call (Wine), the texts are simply not there; the
-// window works the same.
+// its own. Where the service is missing or does not implement a call (Wine), the texts are simply
+// not there; the window works the same.
 class Annotations {
  public:
   enum class Property { kName, kDescription, kHelp };

@@ -61,13 +61,11 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
   });
   edge_.SetSettled([this] {
     for (ListControl* list : lists_) {
-      list->Settle();
-      // The quotients' rows are described in words, as in the Qt window, for the rows now shown.
+      list->Settle();  // and the rows now shown are described in words, as in the Qt window
       if (list->HasRowTexts()) annotations_.DescribeRows(list->Handle(), list->SpokenNotes());
     }
   });
-  // The screen the window opened on decides its size.
-  HandleDpiChange(WindowDpi(Handle()), nullptr);
+  HandleDpiChange(WindowDpi(Handle()), nullptr);  // the screen it opened on decides its size
   quits_with_window_ = true;
 }
 
@@ -88,16 +86,14 @@ void MainWindow::CreateControls() {
     controls_.push_back(MakeControl(at, control));
     const HWND handle = controls_.back()->Handle();
     tab_order.push_back(handle);
-    // Where controls overlap (Text1(1) over the lower part of Text1(0)), the later one lies on
-    // top, as in the form; a screen reader names a list or text field after the STATIC just
-    // above it.
+    // Where controls overlap (Text1(1) over Text1(0)), the later one lies on top, as in the
+    // form; a screen reader names a list or text field after the STATIC just above it.
     stack.insert(stack.begin(), handle);
     if (control.accessible_name != nullptr) {
       stack.insert(stack.begin(),
                    CreateNameLabel({Handle(), kNameLabelId, at.scale, at.font}, control));
     }
-    if (control.hover == nullptr) continue;
-    // A screen reader is given the hover as it is spoken, the same text that Qt's window gives.
+    if (control.hover == nullptr) continue;  // a reader is given it as spoken, as Qt's window does
     annotations_.Describe(handle, Wide(control.spoken_hover), control.kind == ControlKind::kSpot);
     // A list whose rows have hover texts of their own shows them itself.
     if (control.kind != ControlKind::kList || !lists_.back()->HasRowTexts()) {
