@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -20,19 +22,26 @@ struct Decimal {
 };
 
 Decimal ShortestDecimal(double magnitude) {
+  // printf's scientific form at ever more digits, until the digits read back as the same double;
+  // 17 always do. Only digits and the exponent are kept, never the locale's decimal point, and
+  // strtod reads them back without one ("15e-2"), so no locale can change the result.
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific);
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-  const std::size_t e = text.find('e');
   Decimal decimal;
-  for (char c : text.substr(0, e)) {
-    if (c != '.') decimal.digits += c;
+  for (int precision = 0; precision < 17; ++precision) {
+    std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
+    const std::string_view text(buffer.data());
+    const std::size_t e = text.find('e');
+    decimal.digits.clear();
+    for (char c : text.substr(0, e)) {
+      if (c >= '0' && c <= '9') decimal.digits += c;
+    }
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    exponent);
+    decimal.point = exponent + 1;
+    const std::string back = decimal.digits + "e" + std::to_string(exponent - precision);
+    if (std::strtod(back.c_str(), nullptr) == magnitude) break;
   }
-  int exponent = 0;
-  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                  exponent);
-  decimal.point = exponent + 1;
   return decimal;
 }
 

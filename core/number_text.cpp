@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace drobi {
@@ -20,24 +21,21 @@ double ValFromText(std::string_view text) {
     negative = text[i] == '-';
     ++i;
   }
-  // Collect only the characters that form a number, so from_chars never sees a second sign,
-  // an exponent or the locale's notion of a separator.
+  // Collect only the digits, and the place of the point as an exponent, so strtod never sees a
+  // second sign or the point that the locale may spell otherwise: "1.25" is read as "125e-2".
   std::string digits;
-  bool any_digit = false;
-  while (i < text.size() && IsDigit(text[i])) {
-    digits += text[i++];
-    any_digit = true;
-  }
+  int exponent = 0;
+  while (i < text.size() && IsDigit(text[i])) digits += text[i++];
   if (i < text.size() && text[i] == '.') {
-    digits += text[i++];
+    ++i;
     while (i < text.size() && IsDigit(text[i])) {
       digits += text[i++];
-      any_digit = true;
+      --exponent;
     }
   }
-  if (!any_digit) return 0.0;
-  double value = 0.0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (digits.empty()) return 0.0;
+  digits += "e" + std::to_string(exponent);
+  const double value = std::strtod(digits.c_str(), nullptr);
   return negative ? -value : value;
 }
 
