@@ -1,0 +1,74 @@
+#include "ui/web/list_element.hpp"
+
+#include "ui/web/css_colour.hpp"
+#include "ui/web/dom.hpp"
+
+namespace drobi::web {
+
+ListElement::ListElement(int control, const ControlLayout& layout, ListBox& list,
+                         std::unique_ptr<const RowTexts> texts)
+    : control_(control), layout_(layout), list_(list), texts_(std::move(texts)) {
+  list_.SetObserver(this);
+}
+
+ListElement::~ListElement() { list_.SetObserver(nullptr); }
+
+void ListElement::OnChange(int row) {
+  if (row == list_.ListIndex()) return;
+  if (row < 0 || row >= list_.ListCount()) {
+    ShowSelection();
+    return;
+  }
+  list_.UserClick(row);
+}
+
+void ListElement::OnPress(int row) {
+  if (row == list_.ListIndex()) list_.UserClick(row);
+}
+
+void ListElement::Settle() {
+  if (changed_ && list_.Rows() != rows_) {
+    rows_ = list_.Rows();
+    std::string joined;
+    for (const std::string& row : rows_) joined += row + '\n';
+    drobi_dom_set_rows(control_, joined.c_str());
+    looks_.assign(rows_.size(), Look{});
+    index_ = -2;  // the options were remade
+  }
+  changed_ = false;
+  if (index_ != list_.ListIndex()) ShowSelection();
+  if (!texts_) return;
+  // The marks follow the selected fraction, whichever list the handler changed.
+  for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
+    Look look = LookOf(row);
+    Look& shown = looks_[static_cast<std::size_t>(row)];
+    if (look == shown) continue;
+    drobi_dom_row_look(control_, row, look.hover.c_str(), look.spoken.c_str(), look.tint.c_str(),
+                       look.line_above ? 1 : 0);
+    shown = std::move(look);
+  }
+}
+
+void ListElement::ShowSelection() {
+  index_ = list_.ListIndex();
+  drobi_dom_select(control_, index_);
+}
+
+ListElement::Look ListElement::LookOf(int row) const {
+  const RowMark mark = texts_->Mark(row);
+  Look look;
+  look.hover = RowHoverText(*texts_, row, layout_);
+  const std::string spoken = texts_->AccessibleText(row);
+  if (!spoken.empty()) look.spoken = spoken;
+  if (mark.turn > 0) look.tint = CssColour(mark.tint);
+  look.line_above = mark.starts_turn;
+  return look;
+}
+
+void ListElement::RowAdded(int, const std::string&) { changed_ = true; }
+
+void ListElement::Cleared() { changed_ = true; }
+
+void ListElement::IndexChanged(int) {}
+
+}  // namespace drobi::web
