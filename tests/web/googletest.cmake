@@ -7,10 +7,12 @@ set(gtest_disable_pthreads ON)
 add_subdirectory(/usr/src/googletest "${PROJECT_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
 
 include(GoogleTest)
+set(DROBI_NODE_ENVIRONMENT "${CMAKE_CURRENT_LIST_DIR}/node_environment.js")
 function(gtest_discover_tests target)
   cmake_parse_arguments(PARSE_ARGV 1 discover "" "" "PROPERTIES")
-  # The machine's files through node, and a heap that grows with the long tables.
-  target_link_options(${target} PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1)
+  # The machine's files and environment through node, and a heap that grows with the long tables.
+  target_link_options(${target} PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
+    "--pre-js=${DROBI_NODE_ENVIRONMENT}")
   add_test(NAME web.${target} COMMAND ${target})
   set_tests_properties(web.${target} PROPERTIES TIMEOUT 300 LABELS web ${discover_PROPERTIES})
 endfunction()
