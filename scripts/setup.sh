@@ -9,6 +9,8 @@
 #                                icon tools (scripts/build-windows.sh) and the Windows Installer
 #                                package's tools (scripts/package-windows.sh)
 #   scripts/setup.sh --bench     also the start-up benchmark's tools (bench/startup.sh)
+#   scripts/setup.sh --web       also Emscripten for the page (scripts/build-web.sh), and node,
+#                                Chromium with its driver and Selenium for its tests
 # The options combine.
 set -euo pipefail
 
@@ -22,8 +24,11 @@ packages=(
 package_packages=(dpkg-dev file)
 windows_packages=(g++-mingw-w64-x86-64-posix googletest imagemagick icoutils wixl msitools)
 test_packages=(desktop-file-utils appstream wine64 wine fonts-wine "${package_packages[@]}"
-  "${windows_packages[@]}")
+  "${windows_packages[@]}" "${web_packages[@]}")
 bench_packages=(hyperfine valgrind time jq)
+# The page: Debian's emscripten (with binaryen), GoogleTest's sources built by it, node to run its
+# tests, and headless Chromium driven by Selenium from Debian's own python3.
+web_packages=(emscripten binaryen nodejs googletest chromium chromium-driver python3-selenium)
 
 for option in "$@"; do
   case "$option" in
@@ -31,8 +36,9 @@ for option in "$@"; do
     --package) packages+=("${package_packages[@]}") ;;
     --windows) packages+=("${windows_packages[@]}") ;;
     --bench) packages+=("${bench_packages[@]}") ;;
+    --web) packages+=("${web_packages[@]}") ;;
     *)
-      echo "usage: scripts/setup.sh [--tests] [--package] [--windows] [--bench]" >&2
+      echo "usage: scripts/setup.sh [--tests] [--package] [--windows] [--bench] [--web]" >&2
       exit 2
       ;;
   esac
