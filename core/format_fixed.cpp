@@ -5,10 +5,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "core/number_text.hpp"
 #include "core/runtime_error.hpp"
 
 namespace drobi {
@@ -21,28 +21,39 @@ struct Decimal {
   int point = 0;
 };
 
-Decimal ShortestDecimal(double magnitude) {
-  // printf's scientific form at ever more digits, until the digits read back as the same double;
-  // 17 always do. Only digits and the exponent are kept, never the locale's decimal point, and
-  // strtod reads them back without one ("15e-2"), so no locale can change the result.
+// |value| to `precision` + 1 significant digits, as printf rounds them.
+Decimal Rounded(double magnitude, int precision) {
   std::array<char, 64> buffer{};
+  std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
+  const std::string_view text(buffer.data());
+  const std::size_t e = text.find('e');
   Decimal decimal;
-  for (int precision = 0; precision < 17; ++precision) {
-    std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
-    const std::string_view text(buffer.data());
-    const std::size_t e = text.find('e');
-    decimal.digits.clear();
-    for (char c : text.substr(0, e)) {
-      if (c >= '0' && c <= '9') decimal.digits += c;
-    }
-    int exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    exponent);
-    decimal.point = exponent + 1;
-    const std::string back = decimal.digits + "e" + std::to_string(exponent - precision);
-    if (std::strtod(back.c_str(), nullptr) == magnitude) break;
+  // Only digits and the exponent are kept, never the locale's decimal point.
+  for (char c : text.substr(0, e)) {
+    if (c >= '0' && c <= '9') decimal.digits += c;
   }
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                  decimal.point);
+  ++decimal.point;
   return decimal;
+}
+
+Decimal ShortestDecimal(double magnitude) {
+  // The fewest digits that read back as the same double; 17 always do, and any more than a
+  // number that does do too, so the count is found by halving the range.
+  int fewest = 0;
+  int most = 16;  // precision, one less than the digits
+  while (fewest < most) {
+    const int middle = (fewest + most) / 2;
+    const Decimal decimal = Rounded(magnitude, middle);
+    const int exponent = decimal.point - 1 - middle;
+    if (DecimalValue(decimal.digits, exponent) == magnitude) {
+      most = middle;
+    } else {
+      fewest = middle + 1;
+    }
+  }
+  return Rounded(magnitude, fewest);
 }
 
 // Adds one to a string of decimal digits; "" counts as zero.

@@ -34,9 +34,22 @@ double ValFromText(std::string_view text) {
     }
   }
   if (digits.empty()) return 0.0;
-  digits += "e" + std::to_string(exponent);
-  const double value = std::strtod(digits.c_str(), nullptr);
+  const double value = DecimalValue(digits, exponent);
   return negative ? -value : value;
+}
+
+double DecimalValue(const std::string& digits, int exponent) {
+  // Below 10^15 < 2^53 the digits are exact, and so is every power of ten up to 10^22: the one
+  // operation rounds once, as strtod does.
+  if (digits.size() <= 15 && exponent >= -22 && exponent <= 22) {
+    double whole = 0.0;
+    for (const char c : digits) whole = whole * 10.0 + (c - '0');
+    double power = 1.0;
+    for (int i = 0; i < (exponent < 0 ? -exponent : exponent); ++i) power *= 10.0;
+    return exponent < 0 ? whole / power : whole * power;
+  }
+  // The C library's strtod reads the locale's decimal point, but "125e-2" has none.
+  return std::strtod((digits + "e" + std::to_string(exponent)).c_str(), nullptr);
 }
 
 std::optional<long long> WholeFromText(std::string_view text) {

@@ -23,15 +23,24 @@ int drobi_dom_view_height();
 // A list's rows, each ended by "\n", replacing what it showed; its selected row (-1 for none).
 void drobi_dom_set_rows(int control, const char* rows);
 void drobi_dom_select(int control, int row);
+// Scrolls the list so that its selected row is in its box, as the window keeps it.
+void drobi_dom_reveal_selection(int control);
+// drobi_page_frame() is called before the next frame is drawn, once however often this is asked.
+void drobi_dom_request_frame();
 // What a row shows beside its text: hover text, what a screen reader says (empty: its text), and
 // the marks of the long number: the tint as CSS (empty for none) and a line above the row.
 void drobi_dom_row_look(int control, int row, const char* hover, const char* spoken,
                         const char* tint, int line_above);
+// The rows a list shows in its box, scrolled as it is: the first times 65536 plus the last.
+int drobi_dom_rows_in_view(int control);
 // A text field's text; the field keeps its caret when the text is what it shows already.
 void drobi_dom_set_text(int control, const char* text);
 
 // The error box: its texts, and the page taking no more input until it is started again.
 void drobi_dom_show_error(const char* message, const char* ending);
+
+// The first table is in the document: a performance mark "drobi-table" for the page's timings.
+void drobi_dom_started();
 
 // The browser's language's number style: decimal separator, group separator, minus sign and group
 // size, each ended by "\n", in memory the caller frees.

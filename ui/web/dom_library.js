@@ -78,6 +78,9 @@ mergeInto(LibraryManager.library, {
         DrobiDom.pressed = -1;
         call('drobi_page_change', [index, element.selectedIndex]);
       });
+      element.addEventListener('scroll', function () {
+        call('drobi_page_scroll', [index]);
+      });
     } else if (kind === 1) {
       element.spellcheck = false;
       element.addEventListener('input', function () {
@@ -138,29 +141,44 @@ mergeInto(LibraryManager.library, {
     while (options.length > texts.length) list.remove(options.length - 1);
     for (var row = 0; row < texts.length; ++row) {
       var option = options[row];
-      if (!option) {
-        option = document.createElement('option');
-        list.appendChild(option);
-      }
-      option.text = texts[row];
-      option.removeAttribute('title');
-      option.removeAttribute('aria-label');
-      option.removeAttribute('style');
-      option.className = '';
+      if (!option) option = list.appendChild(document.createElement('option'));
+      // Only what differs is written: a refilled long number mostly keeps its digits' rows.
+      var text = option.firstChild;
+      if (!text) option.textContent = texts[row];
+      else if (text.data !== texts[row]) text.data = texts[row];
+      if (option.title) option.removeAttribute('title');
+      if (option.hasAttribute('aria-label')) option.removeAttribute('aria-label');
+      if (option.style.background) option.style.background = '';
+      if (option.className) option.className = '';
     }
   },
 
   drobi_dom_select__deps: ['$DrobiDom'],
   drobi_dom_select: function (index, row) {
+    DrobiDom.controls[index].selectedIndex = row;
+  },
+
+  // The work that needs the document laid out waits for the next frame, which lays it out anyway:
+  // reading a box in a handler would lay it out once more for every list.
+  drobi_dom_request_frame__deps: ['$DrobiDom'],
+  drobi_dom_request_frame: function () {
+    if (DrobiDom.frame) return;
+    DrobiDom.frame = requestAnimationFrame(function () {
+      DrobiDom.frame = 0;
+      Module['_drobi_page_frame']();
+    });
+  },
+
+  drobi_dom_reveal_selection__deps: ['$DrobiDom'],
+  drobi_dom_reveal_selection: function (index) {
     var list = DrobiDom.controls[index];
-    list.selectedIndex = row;
-    var option = list.options[row];
+    var option = list.options[list.selectedIndex];
     if (!option) return;
     // In view as the window keeps it, without moving the page.
-    var top = option.offsetTop - list.clientTop;
-    if (top < list.scrollTop) list.scrollTop = top;
-    else if (top + option.offsetHeight > list.scrollTop + list.clientHeight)
-      list.scrollTop = top + option.offsetHeight - list.clientHeight;
+    var box = list.getBoundingClientRect(), row = option.getBoundingClientRect();
+    var top = box.top + list.clientTop;
+    list.scrollTop += Math.min(0, row.top - top) +
+        Math.max(0, row.bottom - (top + list.clientHeight));
   },
 
   drobi_dom_row_look__deps: ['$DrobiDom'],
@@ -173,6 +191,15 @@ mergeInto(LibraryManager.library, {
     if (name) option.setAttribute('aria-label', name);
     option.style.background = colour;
     option.className = lineAbove ? 'turn' : '';
+  },
+
+  drobi_dom_rows_in_view__deps: ['$DrobiDom'],
+  drobi_dom_rows_in_view: function (index) {
+    var list = DrobiDom.controls[index];
+    if (list.options.length === 0) return 0;
+    var height = list.options[0].getBoundingClientRect().height || 1;
+    var last = Math.ceil((list.scrollTop + list.clientHeight) / height);
+    return Math.floor(list.scrollTop / height) * 65536 + Math.min(last, list.options.length - 1);
   },
 
   drobi_dom_set_text__deps: ['$DrobiDom'],
@@ -192,6 +219,10 @@ mergeInto(LibraryManager.library, {
     });
     document.getElementById('form').inert = true;
     dialog.showModal();
+  },
+
+  drobi_dom_started: function () {
+    performance.mark('drobi-table');
   },
 
   drobi_dom_number_style: function () {

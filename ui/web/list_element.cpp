@@ -1,5 +1,7 @@
 #include "ui/web/list_element.hpp"
 
+#include <algorithm>
+
 #include "ui/web/css_colour.hpp"
 #include "ui/web/dom.hpp"
 
@@ -26,7 +28,8 @@ void ListElement::OnPress(int row) {
   if (row == list_.ListIndex()) list_.UserClick(row);
 }
 
-void ListElement::Settle() {
+bool ListElement::Settle() {
+  bool wrote = false;
   if (changed_ && list_.Rows() != rows_) {
     rows_ = list_.Rows();
     std::string joined;
@@ -34,12 +37,34 @@ void ListElement::Settle() {
     drobi_dom_set_rows(control_, joined.c_str());
     looks_.assign(rows_.size(), Look{});
     index_ = -2;  // the options were remade
+    wrote = true;
   }
   changed_ = false;
-  if (index_ != list_.ListIndex()) ShowSelection();
+  if (index_ != list_.ListIndex()) {
+    ShowSelection();
+    wrote = true;
+  }
+  return wrote;
+}
+
+void ListElement::ShowSelection() {
+  index_ = list_.ListIndex();
+  drobi_dom_select(control_, index_);
+  reveal_ = true;
+}
+
+void ListElement::OnFrame() {
+  if (reveal_) drobi_dom_reveal_selection(control_);
+  reveal_ = false;
+  ShowLooks();
+}
+
+void ListElement::ShowLooks() {
   if (!texts_) return;
   // The marks follow the selected fraction, whichever list the handler changed.
-  for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
+  const int view = drobi_dom_rows_in_view(control_);
+  const int last = std::min(view % 65536, static_cast<int>(rows_.size()) - 1);
+  for (int row = view / 65536; row <= last; ++row) {
     Look look = LookOf(row);
     Look& shown = looks_[static_cast<std::size_t>(row)];
     if (look == shown) continue;
@@ -47,11 +72,6 @@ void ListElement::Settle() {
                        look.line_above ? 1 : 0);
     shown = std::move(look);
   }
-}
-
-void ListElement::ShowSelection() {
-  index_ = list_.ListIndex();
-  drobi_dom_select(control_, index_);
 }
 
 ListElement::Look ListElement::LookOf(int row) const {

@@ -14,7 +14,7 @@ int main() {
     static drobi::ClockRandomSource random;
     static drobi::MainForm form(random, drobi::web::BrowserNumberStyle());
     static drobi::web::MainPage page(form);
-    page.Guarded([] { form.Form_Load(); });
+    if (page.Guarded([] { form.Form_Load(); })) drobi_dom_started();
   } catch (...) {
     // The page could not be made: the error box says why.
     const drobi::ErrorReport report = drobi::DescribeError(std::current_exception());

@@ -76,6 +76,11 @@ void MainPage::OnInput(int control, std::string text) {
   if (field != nullptr) edge_.Run([field, &text] { field->OnInput(std::move(text)); });
 }
 
+void MainPage::OnScroll(int control) {
+  ListElement* list = lists_.at(static_cast<std::size_t>(control)).get();
+  if (list != nullptr) edge_.Run([list] { list->ShowLooks(); });
+}
+
 void MainPage::LayOut() {
   const WindowLayout& window = MainWindowLayout();
   const int width = drobi_dom_view_width();
@@ -94,10 +99,20 @@ void MainPage::LayOut() {
   }
 }
 
+void MainPage::OnFrame() {
+  edge_.Run([this] {
+    for (const auto& list : lists_) {
+      if (list) list->OnFrame();
+    }
+  });
+}
+
 void MainPage::Settle() {
+  bool wrote = false;
   for (const auto& list : lists_) {
-    if (list) list->Settle();
+    if (list) wrote = list->Settle() || wrote;
   }
+  if (wrote) drobi_dom_request_frame();
 }
 
 }  // namespace drobi::web

@@ -7,8 +7,9 @@
 // change event, which dom_library.js hands to drobi_page_change(control, 7). The page gives it to
 // the ListElement of that control, which calls Spis[1].UserClick(7) through the ErrorEdge. The
 // ListBox raises MainForm::Spis_Click(1); the rows that the handlers add, clear or select on the
-// way are only noted, and when the outermost handler returns every list shows its rows, its
-// selection and its rows' marks in one go. The page never calls a handler on its own and keeps no
+// way are only noted, and when the outermost handler returns every list shows its rows and its
+// selection in one go; before the next frame each scrolls its selection into view and marks the
+// rows it shows. The page never calls a handler on its own and keeps no
 // state that a handler reads.
 //
 // The form grows with the browser window: it is laid out at the largest WindowScale that fits the
@@ -52,6 +53,9 @@ class MainPage {
   void OnPress(int control, int row);
   void OnClick(int control);
   void OnInput(int control, std::string text);
+  void OnScroll(int control);
+  // Before the frame that shows what the handlers wrote.
+  void OnFrame();
   // Places the form and every control at the scale that fits the browser window.
   void LayOut();
 

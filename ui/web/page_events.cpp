@@ -26,6 +26,14 @@ EMSCRIPTEN_KEEPALIVE void drobi_page_input(int control, const char* text) {
   if (MainPage* page = MainPage::Current()) page->OnInput(control, text);
 }
 
+EMSCRIPTEN_KEEPALIVE void drobi_page_scroll(int control) {
+  if (MainPage* page = MainPage::Current()) page->OnScroll(control);
+}
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_frame() {
+  if (MainPage* page = MainPage::Current()) page->OnFrame();
+}
+
 EMSCRIPTEN_KEEPALIVE void drobi_page_resize() {
   if (MainPage* page = MainPage::Current()) page->LayOut();
 }
