@@ -7,7 +7,7 @@ Serves PAGE_FOLDER on 127.0.0.1 at a free port and shows it in headless Chromium
 program finds two named pipes in DROBI_BRIDGE_REQUESTS and DROBI_BRIDGE_ANSWERS, opens them in that
 order, writes one JSON request a line and reads each answer as a byte count, a line break and the
 UTF-8 bytes ('!' before the count for an error). Requests: open (the page, until its program has
-run), js (a script's result as text), click (x, y in CSS pixels, count), keys (names of selenium's
+run), js (a script's result as text; with async, what it passes to arguments[0]), click (x, y in CSS pixels, count), keys (names of selenium's
 Keys, or texts after '='), pixel (x, y: "r g b"), screenshot (path). Chromium, chromedriver and
 the server end however the program ends; the exit status is the program's.
 """
@@ -74,7 +74,8 @@ def answer(browser, address, request):
     if op == 'open':
         open_page(browser, address + request['query'])
     elif op == 'js':
-        return str(browser.execute_script(request['code']))
+        run = browser.execute_async_script if request.get('async') else browser.execute_script
+        return str(run(request['code']))
     elif op == 'click':
         actions = ActionBuilder(browser)
         actions.pointer_action.move_to_location(request['x'], request['y'])

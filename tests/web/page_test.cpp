@@ -18,6 +18,7 @@
 #include "tests/support/window_scenarios.hpp"
 #include "tests/web/web_user_driver.hpp"
 #include "ui/error_report.hpp"
+#include "ui/row_texts.hpp"
 
 namespace drobi::web::testing {
 namespace {
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Page, SharedScenario,
                          drobi::testing::ScenarioName());
 
 // Every control where the layout table puts it, at the scale that fits the browser window, named
-// for screen readers by its caption, in a Bulgarian document; then the picture of it.
+// for screen readers by its caption, in a Bulgarian document; the rows in view of the lists with
+// texts of their own show them as the form without a window works them out; then the picture.
 TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
   driver_.Load(form_);
   EXPECT_EQ(Script("return document.documentElement.lang;"), "bg");
@@ -68,6 +70,28 @@ TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
             std::to_string(scale.Pixels(c.width)) + "," + std::to_string(scale.Pixels(c.height)) +
             "," + (c.accessible_name != nullptr ? c.accessible_name : ""))
         << c.name;
+  }
+  ScriptedRandom random(drobi::testing::StartDraws());
+  MainForm headless(random);
+  headless.Form_Load();
+  for (const char* list : {"Dylgo", "Spis(2)"}) {
+    const ControlLayout& layout = ControlNamed(list);
+    const auto texts = RowTextsFor(headless, layout);
+    std::string looks;
+    for (int row = 0; row < 4; ++row) {
+      const drobi::Rgb tint = StoredRgb(texts->Mark(row).tint);
+      looks += RowHoverText(*texts, row, layout) + "|" + texts->AccessibleText(row) + "|" +
+               (texts->Mark(row).turn > 0
+                    ? "rgb(" + std::to_string(tint.red) + ", " + std::to_string(tint.green) + ", " +
+                          std::to_string(tint.blue) + ")"
+                    : "") +
+               "|" + (texts->Mark(row).starts_turn ? "turn" : "") + "\x1f";
+    }
+    EXPECT_EQ(
+        Ask("js", ", \"async\": 1, \"code\": " +
+                      Quoted("Module.test.looks('" + std::string(list) + "', 4, arguments[0]);")),
+        looks)
+        << list;
   }
   Ask("screenshot", ", \"path\": " + Quoted(Setting("DROBI_SCREENSHOT", "page.png")));
 }

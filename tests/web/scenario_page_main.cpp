@@ -4,6 +4,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,13 +38,19 @@ EMSCRIPTEN_KEEPALIVE void drobi_test_load() {
   Page().Guarded([] { Form().Form_Load(); });
 }
 
-// The draws from `from` on are those the form draws next.
-EMSCRIPTEN_KEEPALIVE void drobi_test_script(const float* draws, int count, int from) {
-  draws_source.Script(std::vector<float>(draws, draws + count));
+// The draws, written out with blanks between them; those from `from` on are drawn next.
+EMSCRIPTEN_KEEPALIVE void drobi_test_script(const char* draws, int from) {
+  std::vector<float> script;
+  for (char* end = nullptr;; draws = end) {
+    const float draw = std::strtof(draws, &end);
+    if (end == draws) break;
+    script.push_back(draw);
+  }
+  draws_source.Script(script);
   for (int i = 0; i < from; ++i) draws_source.Next();
 }
 
-EMSCRIPTEN_KEEPALIVE void drobi_test_set_text(int field, const char* text) {
+EMSCRIPTEN_KEEPALIVE void drobi_test_set_text(const char* text, int field) {
   Page().Guarded([field, text] { Form().Text1.at(static_cast<std::size_t>(field)).SetText(text); });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The page driven as a user does, in headless Chromium with real clicks and keys through
-// chromium_bridge.py, for the shared scenarios and the error path.
+// chromium_bridge.py, for the shared scenarios and the error path; test_hooks.js is its side in
+// the page.
 //
 // The form runs in the page. The test's MainForm, ScriptedRandom and trace are kept in step with
 // the page's around every action: draws scripted on the test's side are handed to the page first,
@@ -55,6 +56,18 @@ inline std::string Ask(const std::string& op, const std::string& arguments = "")
 inline std::string Script(const std::string& code) {
   return Ask("js", ", \"code\": " + Quoted(code));
 }
+// What a function of test_hooks.js returns for `arguments`, written as JavaScript.
+inline std::string Hook(const std::string& function, const std::string& arguments = "") {
+  return Script("return Module.test." + function + "(" + arguments + ");");
+}
+
+inline std::vector<std::string> Split(const std::string& text) {
+  std::vector<std::string> parts;
+  for (std::size_t at = 0, end; (end = text.find('\x1f', at)) != std::string::npos; at = end + 1) {
+    parts.push_back(text.substr(at, end - at));
+  }
+  return parts;
+}
 
 class WebUserDriver : public drobi::testing::UserDriver {
  public:
@@ -68,7 +81,7 @@ class WebUserDriver : public drobi::testing::UserDriver {
       form_.Text1.at(static_cast<std::size_t>(field))
           .SetChangeObserver([this, field](const std::string& text) {
             if (following_) return;
-            Script("Module.test.setText(" + std::to_string(field) + ", " + Quoted(text) + ")");
+            Hook("setText", std::to_string(field) + ", " + Quoted(text));
             Follow();
           });
     }
@@ -79,34 +92,20 @@ class WebUserDriver : public drobi::testing::UserDriver {
 
   void Load(MainForm&) override { Act("js", ", \"code\": \"Module.test.load()\""); }
   void ClickRow(const std::string& list, int row, bool twice = false) override {
-    // The row scrolled into view, or the blank below the rows where the list leaves one.
-    const std::string at = Script(Element(list) + "var row = " + std::to_string(row) + R"(;
-      var n = e.options.length, l = e.getBoundingClientRect(), top = l.top + e.clientTop;
-      var bottom = top + e.clientHeight, o = e.options[row], r = o && o.getBoundingClientRect();
-      if (o) e.scrollTop += Math.min(0, r.top - top) + Math.max(0, r.bottom - bottom);
-      r = o ? o.getBoundingClientRect() : {left: l.left, width: 16, top: n > 0 ?
-          e.options[n - 1].getBoundingClientRect().bottom + 3 : top + 2, height: 0};
-      return !o && r.top >= bottom - 1 ? '' : )" +
-                                  kPoint);
+    const std::string at = Hook("row", Quoted(list) + ", " + std::to_string(row));
     if (!at.empty()) Act("click", at + ", \"count\": " + (twice ? "2" : "1"));
   }
   void Click(const std::string& control) override {
-    Act("click", Script(Element(control) + "var r = e.getBoundingClientRect(); return " + kPoint) +
-                     ", \"count\": 1");
+    Act("click", Hook("middle", Quoted(control)) + ", \"count\": 1");
   }
-  void Focus(const std::string& control) override { Script(Element(control) + "e.focus();"); }
+  void Focus(const std::string& control) override { Hook("focus", Quoted(control)); }
   void Press(Key key) override {
     static const char* const kKeys[] = {"UP", "DOWN", "PAGE_UP", "PAGE_DOWN", "HOME", "END", "TAB"};
     Act("keys", R"(, "keys": [")" + std::string(kKeys[static_cast<int>(key)]) + "\"]");
   }
   void Type(const std::string& field, const std::string& text) override {
-    Act("click", Script(Element(field) +
-                        "var r = e.getBoundingClientRect(); r = {left: r.left + "
-                        "16, top: r.top + 8, width: 16, height: 8}; return " +
-                        kPoint) +
-                     ", \"count\": 1");
-    std::string keys = R"("CTRL_END")";
-    if (text.empty()) keys += R"(, "BACKSPACE")";
+    Act("click", Hook("inside", Quoted(field)) + ", \"count\": 1");
+    std::string keys = text.empty() ? R"("CTRL_END", "BACKSPACE")" : R"("CTRL_END")";
     for (std::size_t at = 0, end = 0; end < text.size(); at = end + 1) {
       end = std::min(text.find('\n', at), text.size());
       if (end > at) keys += ", " + Quoted("=" + text.substr(at, end - at));
@@ -116,47 +115,24 @@ class WebUserDriver : public drobi::testing::UserDriver {
   }
 
   std::vector<std::string> Rows(const std::string& list) const override {
-    return Split(Script(Element(list) + "return Array.from(e.options, o => o.textContent + "
-                                        "'\\x1f').join('');"));
+    return Split(Hook("rows", Quoted(list)));
   }
   int Selected(const std::string& list) const override {
-    return std::stoi(Script(Element(list) + "return e.selectedIndex;"));
+    return std::stoi(Hook("selected", Quoted(list)));
   }
-  std::string Text(const std::string& field) const override {
-    return Script(Element(field) + "return e.value;");
-  }
-  std::string Focused() const override {
-    return Script("var e = document.activeElement; return e && e.dataset.name || '';");
-  }
+  std::string Text(const std::string& field) const override { return Hook("text", Quoted(field)); }
+  std::string Focused() const override { return Hook("focused"); }
   Rgb ColourAt(int x, int y) const override {
     // The form is laid out at the scale that fits the browser window: the point scales with it.
-    const double factor = WindowScale().Pixels(MainWindowLayout().client_width);
-    const std::string at = Script(
-        "var f = document.getElementById('form').getBoundingClientRect(), s = f.width / " +
-        std::to_string(factor) + "; return ', \"x\": ' + Math.round(f.left + s * " +
-        std::to_string(x) + ") + ', \"y\": ' + Math.round(f.top + s * " + std::to_string(y) + ");");
+    const int width = WindowScale().Pixels(MainWindowLayout().client_width);
+    const std::string at =
+        Hook("point", std::to_string(x) + ", " + std::to_string(y) + ", " + std::to_string(width));
     Rgb seen{};
     std::sscanf(Ask("pixel", at).c_str(), "%d %d %d", &seen.red, &seen.green, &seen.blue);
     return seen;
   }
 
  private:
-  // The middle of the box r as the arguments of a click.
-  static constexpr const char* kPoint =
-      R"(', "x": ' + Math.round(r.left + r.width / 2) + ', "y": ' + Math.round(r.top + r.height / 2);)";
-
-  static std::string Element(const std::string& name) {
-    return "var e = document.querySelector('[data-name=\"" + name + "\"]');";
-  }
-  static std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> parts;
-    for (std::size_t at = 0, end; (end = text.find('\x1f', at)) != std::string::npos;
-         at = end + 1) {
-      parts.push_back(text.substr(at, end - at));
-    }
-    return parts;
-  }
-
   // A request that acts on the page, with the draws the test scripted since handed to the page
   // first and the test's side following the page's form after it.
   void Act(const std::string& op, const std::string& arguments) {
@@ -168,13 +144,13 @@ class WebUserDriver : public drobi::testing::UserDriver {
         std::snprintf(text, sizeof text, "%.9g, ", draw);
         draws += text;
       }
-      Script("Module.test.script([" + draws + "], " + std::to_string(random_.Drawn()) + ")");
+      Hook("script", "[" + draws + "], " + std::to_string(random_.Drawn()));
     }
     Ask(op, arguments);
     Follow();
   }
   void Follow() {
-    const std::vector<std::string> state = Split(Script("return Module.test.state();"));
+    const std::vector<std::string> state = Split(Hook("state"));
     drawn_ = std::stoul(state.at(0));
     while (random_.Drawn() < drawn_) random_.Next();
     while (random_.Randomized() < std::stoi(state.at(1))) random_.Randomize();
