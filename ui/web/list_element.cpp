@@ -75,13 +75,16 @@ void ListElement::ShowLooks() {
 }
 
 ListElement::Look ListElement::LookOf(int row) const {
-  const RowMark mark = texts_->Mark(row);
   Look look;
-  look.hover = RowHoverText(*texts_, row, layout_);
-  const std::string spoken = texts_->AccessibleText(row);
-  if (!spoken.empty()) look.spoken = spoken;
-  if (mark.turn > 0) look.tint = CssColour(mark.tint);
-  look.line_above = mark.starts_turn;
+  try {
+    const RowMark mark = texts_->Mark(row);
+    look.hover = RowHoverText(*texts_, row, layout_);
+    look.spoken = texts_->AccessibleText(row);
+    if (mark.turn > 0) look.tint = CssColour(mark.tint);
+    look.line_above = mark.starts_turn;
+  } catch (...) {  // as in the window, the row is shown and read by its text alone
+    look = Look{};
+  }
   return look;
 }
 
@@ -89,6 +92,8 @@ void ListElement::RowAdded(int, const std::string&) { changed_ = true; }
 
 void ListElement::Cleared() { changed_ = true; }
 
+// The selection is compared when the handler has returned: a row selected and unselected again
+// on the way is never written.
 void ListElement::IndexChanged(int) {}
 
 }  // namespace drobi::web
