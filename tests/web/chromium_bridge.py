@@ -5,8 +5,8 @@ chromium_bridge.py PAGE_FOLDER LANGUAGE -- PROGRAM ARGS...
 
 Serves PAGE_FOLDER on 127.0.0.1 at a free port and shows it in headless Chromium in LANGUAGE. The
 program finds two named pipes in DROBI_BRIDGE_REQUESTS and DROBI_BRIDGE_ANSWERS, opens them in that
-order, writes one JSON request a line and reads each answer as a byte count, a line break and the
-UTF-8 bytes ('!' before the count for an error). Requests: open (the page, until its program has
+order, writes one JSON request a line and reads each answer as a line of JSON: {"value": text}, or
+{"error": text} for a request that could not be carried out. Requests: open (the page, until its program has
 run), js (a script's result as text; with async, what it passes to arguments[0]), click (x, y in CSS pixels, count), keys (names of selenium's
 Keys, or texts after '='), pixel (x, y: "r g b"), screenshot (path). Chromium, chromedriver and
 the server end however the program ends; the exit status is the program's.
@@ -131,10 +131,10 @@ def serve(browser, address, program):
         with os.fdopen(requests, 'rb') as lines, os.fdopen(answers, 'wb') as out:
             for line in lines:
                 try:
-                    data, mark = answer(browser, address, json.loads(line)).encode(), b''
+                    reply = {'value': answer(browser, address, json.loads(line))}
                 except Exception as error:  # the program reports it as its test's failure
-                    data, mark = str(error).encode(), b'!'
-                out.write(mark + b'%d\n' % len(data) + data)
+                    reply = {'error': str(error)}
+                out.write(json.dumps(reply).encode() + b'\n')
                 out.flush()
         return child.wait()
     finally:

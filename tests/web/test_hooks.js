@@ -29,6 +29,12 @@
     state: function () {
       return UTF8ToString(Module['_drobi_test_state']());
     },
+    // Calls `done` after the next frame, when the page has scrolled its selections into view.
+    frame: function (done) {
+      requestAnimationFrame(function () {
+        done('');
+      });
+    },
     rows: function (name) {
       return Array.from(element(name).options, function (o) {
         return o.textContent + '\x1f';
