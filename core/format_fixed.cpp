@@ -4,9 +4,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "core/number_text.hpp"
 #include "core/runtime_error.hpp"
 
 namespace drobi {
@@ -19,21 +21,39 @@ struct Decimal {
   int point = 0;
 };
 
-Decimal ShortestDecimal(double magnitude) {
+// |value| to `precision` + 1 significant digits, as printf rounds them.
+Decimal Rounded(double magnitude, int precision) {
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific);
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
+  const std::string_view text(buffer.data());
   const std::size_t e = text.find('e');
   Decimal decimal;
+  // Only digits and the exponent are kept, never the locale's decimal point.
   for (char c : text.substr(0, e)) {
-    if (c != '.') decimal.digits += c;
+    if (c >= '0' && c <= '9') decimal.digits += c;
   }
-  int exponent = 0;
   std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                  exponent);
-  decimal.point = exponent + 1;
+                  decimal.point);
+  ++decimal.point;
   return decimal;
+}
+
+Decimal ShortestDecimal(double magnitude) {
+  // The fewest digits that read back as the same double; 17 always do, and any more than a
+  // number that does do too, so the count is found by halving the range.
+  int fewest = 0;
+  int most = 16;  // precision, one less than the digits
+  while (fewest < most) {
+    const int middle = (fewest + most) / 2;
+    const Decimal decimal = Rounded(magnitude, middle);
+    const int exponent = decimal.point - 1 - middle;
+    if (DecimalValue(decimal.digits, exponent) == magnitude) {
+      most = middle;
+    } else {
+      fewest = middle + 1;
+    }
+  }
+  return Rounded(magnitude, fewest);
 }
 
 // Adds one to a string of decimal digits; "" counts as zero.

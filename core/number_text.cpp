@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace drobi {
@@ -20,25 +21,35 @@ double ValFromText(std::string_view text) {
     negative = text[i] == '-';
     ++i;
   }
-  // Collect only the characters that form a number, so from_chars never sees a second sign,
-  // an exponent or the locale's notion of a separator.
+  // Collect only the digits, and the place of the point as an exponent, so strtod never sees a
+  // second sign or the point that the locale may spell otherwise: "1.25" is read as "125e-2".
   std::string digits;
-  bool any_digit = false;
-  while (i < text.size() && IsDigit(text[i])) {
-    digits += text[i++];
-    any_digit = true;
-  }
+  int exponent = 0;
+  while (i < text.size() && IsDigit(text[i])) digits += text[i++];
   if (i < text.size() && text[i] == '.') {
-    digits += text[i++];
+    ++i;
     while (i < text.size() && IsDigit(text[i])) {
       digits += text[i++];
-      any_digit = true;
+      --exponent;
     }
   }
-  if (!any_digit) return 0.0;
-  double value = 0.0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (digits.empty()) return 0.0;
+  const double value = DecimalValue(digits, exponent);
   return negative ? -value : value;
+}
+
+double DecimalValue(const std::string& digits, int exponent) {
+  // Below 10^15 < 2^53 the digits are exact, and so is every power of ten up to 10^22: the one
+  // operation rounds once, as strtod does.
+  if (digits.size() <= 15 && exponent >= -22 && exponent <= 22) {
+    double whole = 0.0;
+    for (const char c : digits) whole = whole * 10.0 + (c - '0');
+    double power = 1.0;
+    for (int i = 0; i < (exponent < 0 ? -exponent : exponent); ++i) power *= 10.0;
+    return exponent < 0 ? whole / power : whole * power;
+  }
+  // The C library's strtod reads the locale's decimal point, but "125e-2" has none.
+  return std::strtod((digits + "e" + std::to_string(exponent)).c_str(), nullptr);
 }
 
 std::optional<long long> WholeFromText(std::string_view text) {

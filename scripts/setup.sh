@@ -3,12 +3,14 @@
 #
 #   scripts/setup.sh             the build and the window
 #   scripts/setup.sh --tests     also what only the tests use: the package checks, the Windows
-#                                build run under Wine and the Orca screen reader
+#                                build run under Wine, the page (--web) and the Orca screen reader
 #   scripts/setup.sh --package   also what making the .deb package takes (scripts/package.sh)
 #   scripts/setup.sh --windows   also the cross compiler of drobi.exe, GoogleTest's sources, the
 #                                icon tools (scripts/build-windows.sh) and the Windows Installer
 #                                package's tools (scripts/package-windows.sh)
 #   scripts/setup.sh --bench     also the start-up benchmark's tools (bench/startup.sh)
+#   scripts/setup.sh --web       also Emscripten for the page (scripts/build-web.sh), and node,
+#                                Chromium with its driver and Selenium for its tests
 # The options combine.
 set -euo pipefail
 
@@ -21,8 +23,11 @@ packages=(
 )
 package_packages=(dpkg-dev file)
 windows_packages=(g++-mingw-w64-x86-64-posix googletest imagemagick icoutils wixl msitools)
+# The page: Debian's emscripten (with binaryen), GoogleTest's sources built by it, node to run its
+# tests, and headless Chromium driven by Selenium from Debian's own python3.
+web_packages=(emscripten binaryen nodejs googletest chromium chromium-driver python3-selenium)
 test_packages=(desktop-file-utils appstream wine64 wine fonts-wine "${package_packages[@]}"
-  "${windows_packages[@]}")
+  "${windows_packages[@]}" "${web_packages[@]}")
 # The screen reader's test: Orca, the accessibility bus and a D-Bus session of its own.
 test_packages+=(orca at-spi2-core dbus-daemon procps)
 bench_packages=(hyperfine valgrind time jq)
@@ -33,8 +38,9 @@ for option in "$@"; do
     --package) packages+=("${package_packages[@]}") ;;
     --windows) packages+=("${windows_packages[@]}") ;;
     --bench) packages+=("${bench_packages[@]}") ;;
+    --web) packages+=("${web_packages[@]}") ;;
     *)
-      echo "usage: scripts/setup.sh [--tests] [--package] [--windows] [--bench]" >&2
+      echo "usage: scripts/setup.sh [--tests] [--package] [--windows] [--bench] [--web]" >&2
       exit 2
       ;;
   esac

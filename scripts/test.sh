@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets the machine up, builds everything (the Windows build too) and runs every test.
+# Sets the machine up, builds everything (the Windows build and the page too) and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,3 +11,7 @@ ctest --preset default
 cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
+# The page compiled with Emscripten, its tests under node and in headless Chromium.
+cmake --preset web
+cmake --build --preset web
+ctest --preset web

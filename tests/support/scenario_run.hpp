@@ -27,7 +27,7 @@ class ScenarioRun {
       : driver(driver), form(form), random(random), trace(trace), decimal(std::move(decimal)) {}
 
   void Load() {
-    form.Form_Load();
+    driver.Load(form);
     trace.clear();
   }
 

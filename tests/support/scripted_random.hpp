@@ -25,6 +25,7 @@ class ScriptedRandom : public RandomSource {
     return draws_[next_++];
   }
 
+  const std::vector<float>& Draws() const { return draws_; }
   std::size_t Drawn() const { return next_; }
   int Randomized() const { return randomized_; }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/main_form.hpp"
+
 namespace drobi::testing {
 
 enum class Key { kUp, kDown, kPageUp, kPageDown, kHome, kEnd, kTab };
@@ -18,6 +20,10 @@ struct Rgb {
 class UserDriver {
  public:
   virtual ~UserDriver() = default;
+
+  // Form_Load on the form that the window shows; a window whose form runs elsewhere (the page in
+  // a browser) has it run there.
+  virtual void Load(MainForm& form) { form.Form_Load(); }
 
   // A click (or a double click) on a row of a list, scrolled into view first; a row past the
   // last is the blank below the rows, clicked only where the list leaves one.

@@ -76,7 +76,7 @@ inline const std::vector<Scenario> kWindowScenarios{
        headless.SetTrace([&reference](std::string_view name) { reference.emplace_back(name); });
        headless.Form_Load();
        run.trace.clear();
-       run.form.Form_Load();
+       run.driver.Load(run.form);
        EXPECT_EQ(run.trace, reference);
      },
      true},

@@ -1,0 +1,78 @@
+#!/usr/bin/python3
+"""The page's timings and size, in headless Chromium (scripts/build-web.sh first).
+
+bench/web_bench.py [PAGE_FOLDER, default build-web/ui/web] [loads, default 30]
+
+Prints the medians and whether the page meets its targets:
+  load   navigation to the first table in the document ("drobi-table"), warm: <= 100 ms;
+  click  a row of the numerators at 90 digits, the page's whole path: the handler with the rows
+         as the change event takes it, and the marks of the rows in view before the next frame:
+         <= 1 ms; and from the event to the end of the page's part of the next frame: <= 16.7 ms;
+  size   drobi.wasm <= 100 KB, gzip -9 <= 50 KB.
+Exits with 1 when a target is missed.
+"""
+import gzip
+import os
+import statistics
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', 'tests', 'web'))
+from chromium_bridge import open_page, session  # noqa: E402
+
+# After warming up, clicks on rows 0..15 in turn: the page's own time for each (its change handler
+# and its part of the next frame), and the time to that frame.
+CLICKS = '''var done = arguments[0], list = document.querySelector('[data-name="Spis(0)"]');
+var digits = document.querySelector('[data-name="Spis(5)"]');
+digits.selectedIndex = 8;
+digits.dispatchEvent(new Event('change'));
+var handled = [], framed = [], row = 0, frame = Module._drobi_page_frame, spent = 0;
+Module._drobi_page_frame = function () {
+  var start = performance.now();
+  frame();
+  spent += performance.now() - start;
+};
+// Warm: the browser compiles the hot functions of the module again, optimised, as they are used.
+for (var warm = 0; warm < 400; ++warm) {
+  list.selectedIndex = warm % 16;
+  list.dispatchEvent(new Event('change'));
+}
+function click() {
+  if (row === 64) return done([handled, framed]);
+  var start = performance.now();
+  list.selectedIndex = ++row % 16;
+  list.dispatchEvent(new Event('change'));
+  var event = performance.now() - start;
+  spent = 0;
+  requestAnimationFrame(function () {
+    handled.push(event + spent);
+    framed.push(performance.now() - start);
+    setTimeout(click, 0);
+  });
+}
+click();'''
+
+
+def main():
+    folder = sys.argv[1] if len(sys.argv) > 1 else 'build-web/ui/web'
+    loads = int(sys.argv[2]) if len(sys.argv) > 2 else 30
+    with session(folder, 'bg') as (browser, address):
+        times = []
+        for _ in range(loads + 1):  # the first load fills the caches
+            open_page(browser, address)
+            times.append(browser.execute_script(
+                "return performance.getEntriesByName('drobi-table')[0].startTime;"))
+        handled, framed = browser.execute_async_script(CLICKS)
+    wasm = open(os.path.join(folder, 'drobi.wasm'), 'rb').read()
+    results = [('load to the first table, ms', statistics.median(times[1:]), 100),
+               ('click at 90 digits, handler and marks, ms', statistics.median(handled), 1),
+               ('click at 90 digits, to the next frame, ms', statistics.median(framed), 16.7),
+               ('drobi.wasm, KB', len(wasm) / 1024, 100),
+               ('drobi.wasm gzip -9, KB', len(gzip.compress(wasm, 9)) / 1024, 50)]
+    for name, value, target in results:
+        print('%-45s %8.3f  (target <= %s)%s' % (name, value, target,
+                                                  '' if value <= target else '  MISSED'))
+    return 0 if all(value <= target for _, value, target in results) else 1
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,118 @@
+#include "ui/web/main_page.hpp"
+
+#include <algorithm>
+
+#include "ui/error_report.hpp"
+#include "ui/form_controls.hpp"
+#include "ui/row_texts.hpp"
+#include "ui/web/css_colour.hpp"
+#include "ui/web/dom.hpp"
+#include "ui/window_layout.hpp"
+
+namespace drobi::web {
+namespace {
+
+void ShowError(const ErrorReport& report) {
+  drobi_dom_show_error(ErrorMessage(report.number, report.text).c_str(), kErrorEnding);
+}
+
+}  // namespace
+
+MainPage* MainPage::current_ = nullptr;
+
+MainPage::MainPage(MainForm& form) : form_(form), edge_(ShowError) {
+  const WindowLayout& window = MainWindowLayout();
+  // Times New Roman where the machine has it, else Liberation Serif, which has its metrics.
+  const std::string fonts =
+      "\"" + std::string(window.font_family) + "\", \"Liberation Serif\", serif";
+  drobi_dom_open(window.caption, CssColour(window.back_colour).c_str(), fonts.c_str());
+  const auto layout = MainWindowControls();
+  lists_.resize(layout.size());
+  texts_.resize(layout.size());
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    const ControlLayout& control = layout[i];
+    const int id = static_cast<int>(i);
+    const char* caption =
+        control.kind == ControlKind::kButton ? form_.Command1.Caption().c_str() : control.caption;
+    drobi_dom_add(id, static_cast<int>(control.kind), control.name, caption, control.hover,
+                  control.accessible_name, CssColour(control.back_colour).c_str(),
+                  TakesFocus(control.kind) ? 1 : 0);
+    if (control.kind == ControlKind::kList) {
+      lists_[i] = std::make_unique<ListElement>(id, control, ListOf(form_, control),
+                                                RowTextsFor(form_, control));
+    } else if (control.kind == ControlKind::kText) {
+      texts_[i] = std::make_unique<TextElement>(id, TextOf(form_, control));
+    }
+  }
+  edge_.SetSettled([this] { Settle(); });
+  Settle();
+  LayOut();
+  current_ = this;
+}
+
+MainPage::~MainPage() {
+  if (current_ == this) current_ = nullptr;
+}
+
+void MainPage::OnChange(int control, int row) {
+  ListElement* list = lists_.at(static_cast<std::size_t>(control)).get();
+  if (list == nullptr) return;
+  if (!edge_.Run([list, row] { list->OnChange(row); })) list->ShowSelection();
+}
+
+void MainPage::OnPress(int control, int row) {
+  ListElement* list = lists_.at(static_cast<std::size_t>(control)).get();
+  if (list != nullptr) edge_.Run([list, row] { list->OnPress(row); });
+}
+
+void MainPage::OnClick(int control) {
+  const ControlLayout& layout = MainWindowControls()[static_cast<std::size_t>(control)];
+  if (layout.kind == ControlKind::kButton) edge_.Run([this] { form_.Command1.Click(); });
+  if (layout.kind == ControlKind::kSpot) edge_.Run([this] { form_.Label1.Click(); });
+}
+
+void MainPage::OnInput(int control, std::string text) {
+  TextElement* field = texts_.at(static_cast<std::size_t>(control)).get();
+  if (field != nullptr) edge_.Run([field, &text] { field->OnInput(std::move(text)); });
+}
+
+void MainPage::OnScroll(int control) {
+  ListElement* list = lists_.at(static_cast<std::size_t>(control)).get();
+  if (list != nullptr) edge_.Run([list] { list->ShowLooks(); });
+}
+
+void MainPage::LayOut() {
+  const WindowLayout& window = MainWindowLayout();
+  const int width = drobi_dom_view_width();
+  const int height = drobi_dom_view_height();
+  scale_ = WindowScale::Fitting(width, height, kDefaultDpi);
+  const int form_width = scale_.Pixels(window.client_width);
+  const int form_height = scale_.Pixels(window.client_height);
+  drobi_dom_place_form(std::max(0, (width - form_width) / 2),
+                       std::max(0, (height - form_height) / 2), form_width, form_height);
+  const auto layout = MainWindowControls();
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    const ControlLayout& control = layout[i];
+    drobi_dom_place(static_cast<int>(i), scale_.Pixels(control.left), scale_.Pixels(control.top),
+                    scale_.Pixels(control.width), scale_.Pixels(control.height),
+                    scale_.FontPixels(control.font_points));
+  }
+}
+
+void MainPage::OnFrame() {
+  edge_.Run([this] {
+    for (const auto& list : lists_) {
+      if (list) list->OnFrame();
+    }
+  });
+}
+
+void MainPage::Settle() {
+  bool wrote = false;
+  for (const auto& list : lists_) {
+    if (list) wrote = list->Settle() || wrote;
+  }
+  if (wrote) drobi_dom_request_frame();
+}
+
+}  // namespace drobi::web

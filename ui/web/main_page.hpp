@@ -1,0 +1,74 @@
+#pragma once
+
+// The program's window as a web page: elements placed as the layout table says, bound to a
+// MainForm.
+//
+// How a click travels: a press on row 7 of Spis(1) selects the option, and the <select> raises a
+// change event, which dom_library.js hands to drobi_page_change(control, 7). The page gives it to
+// the ListElement of that control, which calls Spis[1].UserClick(7) through the ErrorEdge. The
+// ListBox raises MainForm::Spis_Click(1); the rows that the handlers add, clear or select on the
+// way are only noted, and when the outermost handler returns every list shows its rows and its
+// selection in one go; before the next frame each scrolls its selection into view and marks the
+// rows it shows. The page never calls a handler on its own and keeps no
+// state that a handler reads.
+//
+// The form grows with the browser window: it is laid out at the largest WindowScale that fits the
+// window's inner size in CSS pixels (never below 100 %), centred on the back colour. The
+// browser's own zoom makes CSS pixels larger, and the form with them.
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/main_form.hpp"
+#include "ui/web/error_edge.hpp"
+#include "ui/web/list_element.hpp"
+#include "ui/web/text_element.hpp"
+#include "ui/window_scale.hpp"
+
+namespace drobi::web {
+
+class MainPage {
+ public:
+  // Makes the page's elements for the form; one page at a time receives the browser's events.
+  explicit MainPage(MainForm& form);
+  ~MainPage();
+  MainPage(const MainPage&) = delete;
+  MainPage& operator=(const MainPage&) = delete;
+
+  // The page that the browser's events reach; nullptr before one is made.
+  static MainPage* Current() { return current_; }
+
+  // Runs a call into the form as the page's own events do, for calls such as Form_Load.
+  template <typename Action>
+  bool Guarded(Action&& action) {
+    return edge_.Run(std::forward<Action>(action));
+  }
+  bool Failed() const { return edge_.Failed(); }
+  const WindowScale& Scale() const { return scale_; }
+
+  // The browser's events, by the control's place in the layout table.
+  void OnChange(int control, int row);
+  void OnPress(int control, int row);
+  void OnClick(int control);
+  void OnInput(int control, std::string text);
+  void OnScroll(int control);
+  // Before the frame that shows what the handlers wrote.
+  void OnFrame();
+  // Places the form and every control at the scale that fits the browser window.
+  void LayOut();
+
+ private:
+  void Settle();
+
+  static MainPage* current_;
+
+  MainForm& form_;
+  ErrorEdge edge_;
+  std::vector<std::unique_ptr<ListElement>> lists_;  // by control; nullptr for the others
+  std::vector<std::unique_ptr<TextElement>> texts_;
+  WindowScale scale_;
+};
+
+}  // namespace drobi::web

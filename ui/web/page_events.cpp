@@ -1,0 +1,41 @@
+// The entry points through which dom_library.js hands the browser's events to the page.
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+#include "ui/web/main_page.hpp"
+
+using drobi::web::MainPage;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_change(int control, int row) {
+  if (MainPage* page = MainPage::Current()) page->OnChange(control, row);
+}
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_press(int control, int row) {
+  if (MainPage* page = MainPage::Current()) page->OnPress(control, row);
+}
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_click(int control) {
+  if (MainPage* page = MainPage::Current()) page->OnClick(control);
+}
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_input(int control, const char* text) {
+  if (MainPage* page = MainPage::Current()) page->OnInput(control, text);
+}
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_scroll(int control) {
+  if (MainPage* page = MainPage::Current()) page->OnScroll(control);
+}
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_frame() {
+  if (MainPage* page = MainPage::Current()) page->OnFrame();
+}
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_resize() {
+  if (MainPage* page = MainPage::Current()) page->LayOut();
+}
+
+}  // extern "C"
