@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The page's timings and size, in headless Chromium (scripts/build-web.sh first).
 
-bench/web_bench.py [PAGE_FOLDER, default build-web/ui/web] [loads, default 30]
+bench/web_bench.py [PAGE_FOLDER, default build-web/ui/web/page] [loads, default 30]
 
 Prints the medians and whether the page meets its targets:
   load   navigation to the first table in the document ("drobi-table"), warm: <= 100 ms;
@@ -53,7 +53,7 @@ click();'''
 
 
 def main():
-    folder = sys.argv[1] if len(sys.argv) > 1 else 'build-web/ui/web'
+    folder = sys.argv[1] if len(sys.argv) > 1 else 'build-web/ui/web/page'
     loads = int(sys.argv[2]) if len(sys.argv) > 2 else 30
     with session(folder, 'bg') as (browser, address):
         times = []

@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh --web
 cmake --preset web
 cmake --build --preset web --target drobi
-echo "$(pwd)/build-web/ui/web"
+echo "$(pwd)/build-web/ui/web/page"
