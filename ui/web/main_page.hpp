@@ -5,7 +5,7 @@
 //
 // How a click travels: a press on row 7 of Spis(1) selects the option, and the <select> raises a
 // change event, which dom_library.js hands to drobi_page_change(control, 7). The page gives it to
-// the ListElement of that control, which calls Spis[1].UserClick(7) through the ErrorEdge. The
+// the ListElement of that control, which calls Spis[1].UserClick(7) through the FormEdge. The
 // ListBox raises MainForm::Spis_Click(1); the rows that the handlers add, clear or select on the
 // way are only noted, and when the outermost handler returns every list shows its rows and its
 // selection in one go; before the next frame each scrolls its selection into view and marks the
@@ -21,8 +21,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/form_edge.hpp"
 #include "ui/main_form.hpp"
-#include "ui/web/error_edge.hpp"
 #include "ui/web/list_element.hpp"
 #include "ui/web/text_element.hpp"
 #include "ui/window_scale.hpp"
@@ -65,7 +65,7 @@ class MainPage {
   static MainPage* current_;
 
   MainForm& form_;
-  ErrorEdge edge_;
+  FormEdge edge_;
   std::vector<std::unique_ptr<ListElement>> lists_;  // by control; nullptr for the others
   std::vector<std::unique_ptr<TextElement>> texts_;
   WindowScale scale_;
