@@ -8,7 +8,7 @@
 #include "core/random_source.hpp"
 #include "ui/lists.hpp"
 #include "ui/main_form.hpp"
-#include "ui/quotient_notes.hpp"
+#include "ui/lesson/quotient_notes.hpp"
 
 namespace drobi {
 namespace {

@@ -17,7 +17,7 @@
 #include "tests/support/lists.hpp"
 #include "tests/support/qt_lists.hpp"
 #include "ui/long_number.hpp"
-#include "ui/long_number_marks.hpp"
+#include "ui/lesson/long_number_marks.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/main_window.hpp"
 

@@ -1,7 +1,7 @@
 // The long-number list marks the period of the selected fraction and explains each digit, while
 // its rows and every list's selection stay what the form holds.
 
-#include "ui/long_number_marks.hpp"
+#include "ui/lesson/long_number_marks.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 
 #include "tests/qt/window_fixture.hpp"
 #include "tests/support/exact.hpp"
-#include "ui/quotient_notes.hpp"
+#include "ui/lesson/quotient_notes.hpp"
 
 namespace drobi::gui_testing {
 namespace {

@@ -18,7 +18,7 @@
 #include "tests/support/window_scenarios.hpp"
 #include "tests/web/web_user_driver.hpp"
 #include "ui/error_report.hpp"
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 
 namespace drobi::web::testing {
 namespace {

@@ -15,7 +15,7 @@
 #include "tests/support/scripted_random.hpp"
 #include "tests/win32/window_driver.hpp"
 #include "ui/main_form.hpp"
-#include "ui/quotient_notes.hpp"
+#include "ui/lesson/quotient_notes.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/window_layout.hpp"
 

@@ -18,7 +18,7 @@
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/scroll_bar_style.hpp"
 #include "ui/qt/text_field.hpp"
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 #include "ui/window_layout.hpp"
 #include "ui/window_scale.hpp"
 

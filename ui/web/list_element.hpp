@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ui/model/list_box.hpp"
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::web {

@@ -4,7 +4,7 @@
 
 #include "ui/error_report.hpp"
 #include "ui/form_controls.hpp"
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 #include "ui/web/css_colour.hpp"
 #include "ui/web/dom.hpp"
 #include "ui/window_layout.hpp"

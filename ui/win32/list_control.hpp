@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ui/model/list_box.hpp"
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 #include "ui/win32/child_control.hpp"
 #include "ui/win32/error_edge.hpp"
 #include "ui/win32/marked_rows.hpp"

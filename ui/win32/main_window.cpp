@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/form_controls.hpp"
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 #include "ui/win32/background.hpp"
 #include "ui/win32/caption.hpp"
 #include "ui/win32/error_box.hpp"

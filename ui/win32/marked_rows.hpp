@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 #include "ui/win32/error_edge.hpp"
 #include "ui/window_scale.hpp"
 

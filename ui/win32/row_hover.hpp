@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 #include "ui/win32/error_edge.hpp"
 #include "ui/window_layout.hpp"
 

@@ -1,4 +1,4 @@
-#include "ui/long_number_marks.hpp"
+#include "ui/lesson/long_number_marks.hpp"
 
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 
 #include <algorithm>
 
-#include "ui/long_number_marks.hpp"
-#include "ui/quotient_notes.hpp"
+#include "ui/lesson/long_number_marks.hpp"
+#include "ui/lesson/quotient_notes.hpp"
 
 namespace drobi {
 

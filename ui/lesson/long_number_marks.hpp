@@ -7,7 +7,7 @@
 
 #include "core/long_division.hpp"
 #include "ui/lists.hpp"
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 
 namespace drobi {
 

@@ -1,7 +1,7 @@
 // The marks of the long number: which turn of the period each digit belongs to, where a turn
 // starts, and the step each row's hover text explains, for the rows that ShowLongNumber wrote.
 
-#include "ui/long_number_marks.hpp"
+#include "ui/lesson/long_number_marks.hpp"
 
 #include <gtest/gtest.h>
 

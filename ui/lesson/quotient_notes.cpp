@@ -1,4 +1,4 @@
-#include "ui/quotient_notes.hpp"
+#include "ui/lesson/quotient_notes.hpp"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // A quotient row's hover text: the exact value as pupils write it and why it ends or repeats.
 
-#include "ui/quotient_notes.hpp"
+#include "ui/lesson/quotient_notes.hpp"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "core/number_style.hpp"
 #include "ui/lists.hpp"
-#include "ui/row_texts.hpp"
+#include "ui/lesson/row_texts.hpp"
 
 namespace drobi {
 
