@@ -3,6 +3,7 @@
 // Reference results in plain integer arithmetic, written without any of the program's own
 // number operations, for comparing the program's rows against.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -62,6 +63,31 @@ inline std::vector<int> ExpectedTurns(std::int64_t p, std::int64_t q, int n) {
     turns[static_cast<std::size_t>(row)] = (row - before - 1) / period + 1;
   }
   return turns;
+}
+
+// The working of p/q (q > 0) written out to at most n digits, below its first line: each number
+// placed so that its last digit stands one column right of the step before's, the integer part's
+// product under the dividend's last digit, and the working stopped at a remainder 0, a remainder
+// seen before, or n digits.
+inline std::vector<std::string> ExactWorking(std::int64_t p, std::int64_t q, int n) {
+  std::vector<std::string> lines;
+  const auto put = [&lines](const std::string& text, std::size_t column) {
+    lines.push_back(std::string(column + 1 - text.size(), ' ') + text);
+  };
+  const std::size_t end = std::to_string(std::llabs(p)).size();
+  if (std::llabs(p) >= q) put("-" + std::to_string(std::llabs(p) / q * q), end);
+  std::vector<std::int64_t> seen{std::llabs(p) % q};
+  std::size_t column = end;
+  for (int k = 0; k < n && seen.back() != 0; ++k) {
+    const std::int64_t written = seen.back() * 10;
+    put(std::to_string(written), ++column);
+    put("-" + std::to_string(written / q * q), column);
+    const bool again = std::count(seen.begin(), seen.end(), written % q) > 0;
+    seen.push_back(written % q);
+    if (again) break;
+  }
+  put(std::to_string(seen.back()), column);
+  return lines;
 }
 
 }  // namespace drobi::testing

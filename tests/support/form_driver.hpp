@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/user_driver.hpp"
+#include "ui/lesson/written_division.hpp"
 #include "ui/main_form.hpp"
 
 namespace drobi::testing {
@@ -88,6 +89,13 @@ class FormDriver : public UserDriver {
   std::string Text(const std::string& field) const override { return Field(field).Text(); }
   std::string Focused() const override { return focus_; }
   Rgb ColourAt(int, int) const override { throw std::logic_error("the form has no pixels"); }
+  // The views follow the form as a window's do; zoom and the about box have nothing to show.
+  void Choose(CommandId command) override {
+    if (command == CommandId::kDivisionView) division_open_ = true;
+  }
+  std::vector<std::string> DivisionLines() const override {
+    return division_open_ ? WrittenDivisionOf(form_).lines : std::vector<std::string>{};
+  }
 
  private:
   ListBox& List(const std::string& name) const {
@@ -106,6 +114,7 @@ class FormDriver : public UserDriver {
 
   MainForm& form_;
   std::string focus_;
+  bool division_open_ = false;
 };
 
 }  // namespace drobi::testing

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,6 +54,24 @@ class ScenarioRun {
     }
     const auto& [p, q] = table.at(static_cast<std::size_t>(row));
     EXPECT_EQ(driver.Rows("Dylgo"), ExactLongNumber(p, q, long_digits));
+  }
+
+  // The view of the written division shows fraction `row` of `table` to `long_digits` digits and
+  // its value rounded to `digits` places last.
+  void ExpectDivision(const std::vector<Fraction>& table, int row, int long_digits,
+                      int digits) const {
+    SCOPED_TRACE("the written division of row " + std::to_string(row));
+    const auto& [p, q] = table.at(static_cast<std::size_t>(row));
+    const std::vector<std::string> lines = driver.DivisionLines();
+    const std::vector<std::string> working = ExactWorking(p, q, long_digits);
+    ASSERT_GE(lines.size(), working.size() + 3);
+    const std::string head =
+        (p < 0 ? "-" : " ") + std::to_string(std::llabs(p)) + " : " + std::to_string(q) + " = ";
+    EXPECT_EQ(lines[0].substr(0, head.size()), head);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 1 + working.size()),
+              working);
+    EXPECT_TRUE(lines.back().ends_with(" " + ExactRounded(p, q, digits, decimal) + "."))
+        << lines.back();
   }
 
   // The text of the selected row of a list; "" for none.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/lesson/menu_commands.hpp"
 #include "ui/main_form.hpp"
 
 namespace drobi::testing {
@@ -47,6 +48,12 @@ class UserDriver {
   virtual std::string Focused() const = 0;
   // The colour on screen at a point of the window's client area, in pixels at 96 dots per inch.
   virtual Rgb ColourAt(int x, int y) const = 0;
+
+  // A command chosen as a user chooses it: from the menu bar, opened with the mouse or its access
+  // key, or by the command's shortcut where the menu itself cannot be driven.
+  virtual void Choose(CommandId command) = 0;
+  // The lines that the view of the written division shows; none while it is closed.
+  virtual std::vector<std::string> DivisionLines() const = 0;
 };
 
 }  // namespace drobi::testing

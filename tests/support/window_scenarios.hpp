@@ -169,6 +169,24 @@ inline const std::vector<Scenario> kWindowScenarios{
        EXPECT_EQ(run.random.Drawn(), kStartDraws);
      }},
 
+    // Opened from the menu, the written division follows the selected row and both digit counts.
+    {"division-view-follows-the-form",
+     [](ScenarioRun& run) {
+       run.Load();
+       EXPECT_TRUE(run.driver.DivisionLines().empty()) << "closed until chosen";
+       run.driver.Choose(CommandId::kDivisionView);
+       run.ExpectDivision(kStartTable, 0, 40, 4);
+       run.driver.ClickRow("Spis(1)", 9);  // -1/6
+       run.ExpectDivision(kStartTable, 9, 40, 4);
+       run.driver.ClickRow("Spis(5)", 8);  // "90"
+       run.ExpectDivision(kStartTable, 9, 90, 4);
+       run.driver.ClickRow("Spis(4)", 2);  // back to row 0
+       run.ExpectDivision(kStartTable, 0, 90, 2);
+       run.driver.ClickRow("Spis(0)", 14);  // 6/61, a period of 60 digits
+       run.ExpectDivision(kStartTable, 14, 90, 2);
+       run.ExpectShows(kStartTable, 2, 14, 90);
+     }},
+
     {"clear-empties-the-table-until-a-digit-count-is-chosen",
      [](ScenarioRun& run) {
        run.Load();

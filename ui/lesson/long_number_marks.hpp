@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/long_division.hpp"
-#include "ui/lists.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/lists.hpp"
 
 namespace drobi {
 

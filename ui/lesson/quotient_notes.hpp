@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/number_style.hpp"
-#include "ui/lists.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/lists.hpp"
 
 namespace drobi {
 

@@ -1,0 +1,197 @@
+#include "ui/lesson/written_division.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/long_division.hpp"
+#include "core/number_text.hpp"
+
+namespace drobi {
+namespace {
+
+std::string Digits(long long count) {
+  return count == 1 ? "1 цифра" : std::to_string(count) + " цифри";
+}
+
+// Why the working ended where it did.
+enum class Stop { kZero, kRepeat, kDigits };
+
+// Builds the lines and their marks. Every line of the working is ASCII, so its columns are bytes.
+class Page {
+ public:
+  int Add(std::string line) {
+    text_.lines.push_back(std::move(line));
+    return static_cast<int>(text_.lines.size()) - 1;
+  }
+  // `text` placed so that its last character stands in column `end`.
+  int AddRight(const std::string& text, int end) {
+    return Add(std::string(static_cast<std::size_t>(std::max(0, end + 1 - Width(text))), ' ') +
+               text);
+  }
+  void Mark(int line, int first, int count, MarkRole role) {
+    if (count > 0) text_.marks.push_back({line, first, count, role});
+  }
+  // All of a line but its leading blanks.
+  void MarkLine(int line, MarkRole role) {
+    const std::string& text = text_.lines[static_cast<std::size_t>(line)];
+    const int first = static_cast<int>(text.find_first_not_of(' '));
+    Mark(line, first, CharCount(text) - first, role);
+  }
+  // The column of a line's first character that is not a blank.
+  int Start(int line) const {
+    return static_cast<int>(text_.lines[static_cast<std::size_t>(line)].find_first_not_of(' '));
+  }
+  LessonText Take() { return std::move(text_); }
+
+ private:
+  static int Width(const std::string& text) { return static_cast<int>(text.size()); }
+  LessonText text_;
+};
+
+}  // namespace
+
+LessonText WrittenDivision(long long p, long long q, int digits, const NumberStyle& style,
+                           int selected, std::string_view p_text, std::string_view q_text) {
+  DivideLong(p, q, 0);  // raises for q = 0 and for numbers too large, as the long number does
+  const long long a = std::llabs(p);
+  const long long b = std::llabs(q);
+  const long long whole = a / b;
+
+  // The working: remainders[k] is what step k leaves (0 the integer part), digit k + 1 its digit.
+  std::vector<long long> remainders{a % b};
+  std::vector<int> found;
+  int repeated_from = -1;  // the step whose remainder comes again at the last step
+  while (remainders.back() != 0 && static_cast<int>(found.size()) < digits) {
+    const long long written = remainders.back() * 10;
+    found.push_back(static_cast<int>(written / b));
+    const long long rest = written % b;
+    const auto seen = std::find(remainders.begin(), remainders.end(), rest);
+    if (seen != remainders.end()) repeated_from = static_cast<int>(seen - remainders.begin());
+    remainders.push_back(rest);
+    if (repeated_from >= 0) break;
+  }
+  const int steps = static_cast<int>(found.size());
+  const Stop stop = remainders.back() == 0 ? Stop::kZero
+                    : repeated_from >= 0   ? Stop::kRepeat
+                                           : Stop::kDigits;
+  // Where the period starts among the digits found, if it does: known from the repeat, or, for a
+  // working cut short, from the fraction itself, as the long number marks it.
+  int period_from = stop == Stop::kRepeat ? repeated_from : steps;
+  long long period_length = 0, pre_period = 0;
+  if (stop == Stop::kDigits) {
+    const Period period = FindPeriod(p, q);
+    period_length = period.period;
+    pre_period = period.pre_period;
+    if (period.period > 0) period_from = static_cast<int>(std::min<long long>(pre_period, steps));
+  }
+
+  // The first line, the quotient's characters counted as it grows for the marks.
+  Page page;
+  const std::string dividend = SignedText(p);
+  std::string quotient = p != 0 && (p < 0) != (q < 0) ? style.negative_sign : "";
+  quotient += PlainText(whole);
+  const std::string head = dividend + " : " + PlainText(q) + " = ";
+  const int whole_at = CharCount(head) + CharCount(quotient) - CharCount(PlainText(whole));
+  std::vector<int> digit_at;  // the column of each digit found
+  if (steps > 0) quotient += style.decimal_separator;
+  for (int k = 0; k < steps; ++k) {
+    if (k == repeated_from) quotient += '(';
+    digit_at.push_back(CharCount(head) + CharCount(quotient));
+    quotient += static_cast<char>('0' + found[static_cast<std::size_t>(k)]);
+  }
+  if (stop == Stop::kRepeat) quotient += ')';
+  if (stop == Stop::kDigits) quotient += "…";
+  const int first_line = page.Add(head + quotient);
+  if (period_from < steps) {
+    const int from = digit_at[static_cast<std::size_t>(period_from)];
+    page.Mark(first_line, from, digit_at.back() + 1 - from, MarkRole::kPeriod);
+  }
+
+  // The working, each step one column right of the one before: place value, as on paper.
+  const int end = static_cast<int>(dividend.size()) - 1;
+  const int whole_product = whole != 0 ? page.AddRight("-" + PlainText(whole * b), end) : -1;
+  std::vector<int> step_line;  // the line of step k + 1's remainder with its zero
+  for (int k = 0; k < steps; ++k) {
+    const std::size_t i = static_cast<std::size_t>(k);
+    step_line.push_back(page.AddRight(PlainText(remainders[i] * 10), end + k + 1));
+    page.AddRight("-" + PlainText(b * found[i]), end + k + 1);
+  }
+  const int last_line = page.AddRight(PlainText(remainders.back()), end + steps);
+  if (stop == Stop::kRepeat) {
+    // Where the remainder first stood: the digits before the zero written to it.
+    const int first_seen = step_line[static_cast<std::size_t>(repeated_from)];
+    page.Mark(first_seen, page.Start(first_seen), CharCount(PlainText(remainders.back())),
+              MarkRole::kRepeatedRemainder);
+    page.MarkLine(last_line, MarkRole::kRepeatedRemainder);
+  }
+
+  // The long number's selected row: row 0 is the integer part, row k the digit of step k; past a
+  // repeat the digits are those of the same step in the first turn.
+  int step = selected;
+  if (step > steps) {
+    step = stop == Stop::kRepeat
+               ? repeated_from + (step - repeated_from - 1) % (steps - repeated_from) + 1
+               : -1;
+  }
+  if (step == 0) {
+    page.Mark(first_line, 1, end, MarkRole::kSelectedStep);
+    page.Mark(first_line, whole_at, CharCount(PlainText(whole)), MarkRole::kSelectedStep);
+    if (whole_product >= 0) page.MarkLine(whole_product, MarkRole::kSelectedStep);
+  } else if (step > 0) {
+    const std::size_t i = static_cast<std::size_t>(step - 1);
+    page.Mark(first_line, digit_at[i], 1, MarkRole::kSelectedStep);
+    page.MarkLine(step_line[i], MarkRole::kSelectedStep);
+    page.MarkLine(step_line[i] + 1, MarkRole::kSelectedStep);
+  }
+
+  // Why it stopped, in words.
+  const std::string fraction = std::string(p_text.empty() ? PlainText(p) : std::string(p_text)) +
+                               "/" + (q_text.empty() ? PlainText(q) : std::string(q_text));
+  const std::string value = fraction + " = " + quotient;
+  page.Add("");
+  switch (stop) {
+    case Stop::kZero:
+      page.Add("Остатъкът е 0: делението свършва. " + value +
+               (steps == 0 ? " е цяло число." : " е крайна десетична дроб."));
+      break;
+    case Stop::kRepeat:
+      page.Add("Остатъкът " + PlainText(remainders.back()) +
+               " се повтаря, затова и цифрите след него се повтарят: " + value + ".");
+      break;
+    case Stop::kDigits:
+      if (period_length == 0) {
+        page.Add("След " + Digits(steps) + " остатъкът още не е 0: цифрите продължават. " +
+                 fraction + " е крайна десетична дроб с " + Digits(pre_period) +
+                 " след десетичния знак.");
+      } else {
+        page.Add("След " + Digits(steps) +
+                 " остатъкът още не се е повторил: цифрите продължават. " + "Периодът на " +
+                 fraction + " е дълъг " + Digits(period_length) + ".");
+      }
+      break;
+  }
+  return page.Take();
+}
+
+LessonText WrittenDivisionOf(const MainForm& form) {
+  const ListBox& numerators = form.Spis[kNumerators];
+  const int r = numerators.ListIndex();
+  const std::string p_text = numerators.List(r), q_text = form.Spis[kDenominators].List(r);
+  const auto p = WholeFromText(p_text), q = WholeFromText(q_text);
+  if (r < 0 || !p || !q || *q == 0) return {{"Изберете дроб от таблицата."}, {}};
+  const ListBox& counts = form.Spis[kLongDigits];
+  const int digits = static_cast<int>(WholeFromText(counts.List(counts.ListIndex())).value_or(0));
+  // The long number's selection counts only while it shows this division's rows.
+  const int selected = form.Dylgo.ListCount() == digits + 1 ? form.Dylgo.ListIndex() : -1;
+  LessonText text = WrittenDivision(*p, *q, digits, form.Style(), selected, p_text, q_text);
+  const ListBox& decimals = form.Spis[kDecimalDigits];
+  const ListBox& quotients = form.Spis[kQuotients];
+  if (decimals.ListIndex() >= 0 && r < quotients.ListCount()) {
+    const long long places = WholeFromText(decimals.List(decimals.ListIndex())).value_or(0);
+    text.lines.push_back("Закръглено до " + Digits(places) +
+                         " след десетичния знак: " + quotients.List(r) + ".");
+  }
+  return text;
+}
+
+}  // namespace drobi
