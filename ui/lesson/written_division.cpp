@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 #include "core/long_division.hpp"
 #include "core/number_text.hpp"
@@ -11,6 +12,62 @@ namespace {
 
 std::string Digits(long long count) {
   return count == 1 ? "1 цифра" : std::to_string(count) + " цифри";
+}
+
+// a − b for decimal digit strings with a ≥ b, without leading zeros.
+std::string Minus(const std::string& a, const std::string& b) {
+  std::string difference = a;
+  int borrow = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const std::size_t at = a.size() - 1 - i;
+    int digit = a[at] - '0' - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+    borrow = digit < 0 ? 1 : 0;
+    difference[at] = static_cast<char>('0' + digit + 10 * borrow);
+  }
+  return difference.substr(std::min(difference.find_first_not_of('0'), difference.size() - 1));
+}
+
+std::string WithoutLeadingZeros(const std::string& digits) {
+  return digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1));
+}
+
+// How the decimal turns back into the fraction, as pupils do it: the value `whole`,`found`
+// multiplied by 10 until the period stands before and after the separator, the one subtracted
+// from the other; a terminating decimal over its power of ten. `period_from` is where the period
+// starts among the digits, found.size() for none; `reduced` the fraction in lowest terms, and a
+// negative value is worked out for its magnitude and given its sign at the end.
+std::string WayBack(long long whole, const std::vector<int>& found, int period_from,
+                    const std::string& reduced, bool negative, const NumberStyle& style) {
+  std::string digits;
+  for (const int digit : found) digits += static_cast<char>('0' + digit);
+  const std::string sep = style.decimal_separator;
+  const std::string wholes = PlainText(whole);
+  const std::size_t from = static_cast<std::size_t>(period_from);
+  const auto shifted = [&](std::size_t by) {  // the value times 10^by
+    return WithoutLeadingZeros(wholes + digits.substr(0, by)) + sep + digits.substr(by, from - by) +
+           (from < digits.size() ? "(" + digits.substr(from) + ")" : "");
+  };
+  const std::string value = shifted(0);
+  const std::string sign = negative ? style.negative_sign : "";
+  std::string text;
+  std::string over;
+  if (from == digits.size()) {
+    over = WithoutLeadingZeros(wholes + digits) + "/1" + std::string(digits.size(), '0');
+    text = value + " = " + over;
+  } else {
+    const std::string ten = "1" + std::string(digits.size(), '0');
+    const std::string pre_ten = from > 0 ? "1" + std::string(from, '0') : "";
+    text = "x = " + value + "; " + ten + "x = " + shifted(digits.size()) + "; ";
+    if (from > 0) text += pre_ten + "x = " + shifted(from) + "; ";
+    const std::string times = std::string(digits.size() - from, '9') + std::string(from, '0');
+    const std::string difference = Minus(WithoutLeadingZeros(wholes + digits),
+                                         WithoutLeadingZeros(wholes + digits.substr(0, from)));
+    over = difference + "/" + times;
+    text += times + "x = " + difference + "; x = " + over;
+  }
+  if (over != reduced) text += " = " + reduced;
+  if (negative) text += "; " + sign + value + " = " + sign + reduced;
+  return text;
 }
 
 // Why the working ended where it did.
@@ -148,15 +205,20 @@ LessonText WrittenDivision(long long p, long long q, int digits, const NumberSty
   const std::string fraction = std::string(p_text.empty() ? PlainText(p) : std::string(p_text)) +
                                "/" + (q_text.empty() ? PlainText(q) : std::string(q_text));
   const std::string value = fraction + " = " + quotient;
+  const bool negative = p != 0 && (p < 0) != (q < 0);
+  const long long common = std::gcd(a, b);
+  const std::string reduced = PlainText(a / common) + "/" + PlainText(b / common);
   page.Add("");
   switch (stop) {
     case Stop::kZero:
       page.Add("Остатъкът е 0: делението свършва. " + value +
                (steps == 0 ? " е цяло число." : " е крайна десетична дроб."));
+      if (steps > 0) page.Add(WayBack(whole, found, steps, reduced, negative, style));
       break;
     case Stop::kRepeat:
       page.Add("Остатъкът " + PlainText(remainders.back()) +
                " се повтаря, затова и цифрите след него се повтарят: " + value + ".");
+      page.Add(WayBack(whole, found, repeated_from, reduced, negative, style));
       break;
     case Stop::kDigits:
       if (period_length == 0) {

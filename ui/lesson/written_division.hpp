@@ -28,7 +28,9 @@ namespace drobi {
 // product subtracted below it, ending in the same column; last, the remainder where the working
 // stopped. It stops at a remainder 0, at a remainder that comes again (the integer part's counts)
 // or after `digits` digits, whichever is first. Below it, after a blank line, why it stopped, in
-// words.
+// words, and for a decimal that ended or repeated, how it turns back into the fraction, as pupils
+// do it: «x = 0,1(6); 100x = 16,(6); 10x = 1,(6); 90x = 15; x = 15/90 = 1/6», «0,125 = 125/1000 =
+// 1/8».
 //
 // Marked: the period's digits in the first line; the remainder that repeats, where it was first
 // written and where it came again; and the step behind row `selected` of the long number (0 the
