@@ -90,4 +90,22 @@ inline std::vector<std::string> ExactWorking(std::int64_t p, std::int64_t q, int
   return lines;
 }
 
+// p/q (q > 0) as pupils write it exactly, from the remainders seen: «-0,41(6)», «0,125», «3».
+inline std::string ExactNotation(std::int64_t p, std::int64_t q, const std::string& sep) {
+  std::string digits;
+  std::vector<std::int64_t> seen;
+  std::int64_t rest = std::llabs(p) % q;
+  while (rest != 0 && std::count(seen.begin(), seen.end(), rest) == 0) {
+    seen.push_back(rest);
+    digits += static_cast<char>('0' + rest * 10 / q);
+    rest = rest * 10 % q;
+  }
+  std::string text = (p < 0 ? "-" : "") + std::to_string(std::llabs(p) / q);
+  if (digits.empty()) return text;
+  const auto from = static_cast<std::size_t>(
+      rest == 0 ? digits.size() : std::find(seen.begin(), seen.end(), rest) - seen.begin());
+  text += sep + digits.substr(0, from);
+  return from < digits.size() ? text + "(" + digits.substr(from) + ")" : text;
+}
+
 }  // namespace drobi::testing
