@@ -2,66 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 #include <vector>
 
 #include "core/number_text.hpp"
 #include "ui/decimal_column.hpp"
+#include "ui/lesson/typed_number.hpp"
 
 namespace drobi {
 namespace {
 
 constexpr long long kMostNumerator = 999'999;
 constexpr long long kMostDenominator = 32'767;
-constexpr const char* kExamples = "например 5/12, -22/7, 0,125 или 0,1(6)";
-
-enum class Kind { kSign, kDigits, kSlash, kSeparator, kOpen, kClose };
-
-struct Token {
-  Kind kind;
-  std::string digits;     // kDigits
-  bool negative = false;  // kSign
-};
-
-// The parts of what was typed; nothing where a character belongs to no part. Blanks only part
-// them: two runs of digits with a blank between stay two tokens, which no form accepts.
-std::optional<std::vector<Token>> Tokens(std::string_view text) {
-  std::vector<Token> tokens;
-  bool apart = true;  // a blank or another part since the last digit
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const std::string_view rest = text.substr(i);
-    if (c == ' ' || c == '\t') {
-      apart = true;
-    } else if (rest.starts_with("\u00A0") || rest.starts_with("\u2212")) {
-      if (rest.starts_with("\u2212")) tokens.push_back({Kind::kSign, {}, true});
-      i += rest.starts_with("\u00A0") ? 1 : 2;
-      apart = true;
-    } else if (c >= '0' && c <= '9') {
-      if (apart) tokens.push_back({Kind::kDigits, {}, false});
-      tokens.back().digits += c;
-      apart = false;
-      continue;
-    } else if (c == '-' || c == '+') {
-      tokens.push_back({Kind::kSign, {}, c == '-'});
-    } else if (c == '/') {
-      tokens.push_back({Kind::kSlash, {}, false});
-    } else if (c == ',' || c == '.') {
-      tokens.push_back({Kind::kSeparator, {}, false});
-    } else if (c == '(' || c == ')') {
-      tokens.push_back({c == '(' ? Kind::kOpen : Kind::kClose, {}, false});
-    } else {
-      return std::nullopt;
-    }
-    apart = true;
-  }
-  return tokens;
-}
-
-std::string Trimmed(std::string digits) {
-  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
-  return digits;
-}
 
 // The value of a run of digits, or nothing past `most`.
 std::optional<long long> Value(const std::string& digits, long long most) {
@@ -101,10 +54,30 @@ bool Writes(long long k, long long q, const std::string& pre, const std::string&
   return period.empty() ? rest == 0 : rest == at_period;
 }
 
-// The decimal whole,pre(period) as a fraction in lowest terms, or the message to show.
-std::variant<EnteredFraction, std::string> FromDecimal(bool negative, std::string whole,
-                                                       std::string pre, std::string period,
-                                                       std::string_view shown) {
+// p/q as typed, within the table's limits.
+std::variant<EnteredFraction, std::string> AsTyped(const TypedNumber& number) {
+  const auto p = Value(number.whole, kMostNumerator);
+  if (!p) return TooLargeNumerator(Trimmed(number.whole));
+  const auto q = Value(number.below, kMostDenominator);
+  if (q && *q == 0) return std::string("На 0 не се дели: знаменателят трябва да е от 1 до 32 767.");
+  if (!q) return "Знаменателят трябва да е от 1 до 32 767, а не " + Trimmed(number.below) + ".";
+  return EnteredFraction{number.negative ? -*p : *p, *q};
+}
+
+}  // namespace
+
+std::variant<EnteredFraction, std::string> ValueOf(const TypedNumber& number,
+                                                   std::string_view shown) {
+  if (number.fraction) {
+    auto typed = AsTyped(number);
+    if (auto* fraction = std::get_if<EnteredFraction>(&typed)) {
+      const long long common = std::gcd(fraction->p, fraction->q);
+      *fraction = {fraction->p / common, fraction->q / common};
+    }
+    return typed;
+  }
+  std::string whole = number.whole, pre = number.pre, period = number.period;
+  const bool negative = number.negative;
   // A period of zeros ends the decimal; one of nines carries into the digits before it: 0,(9) = 1.
   if (period.find_first_not_of('0') == std::string::npos) period.clear();
   if (!period.empty() && period.find_first_not_of('9') == std::string::npos) {
@@ -131,65 +104,26 @@ std::variant<EnteredFraction, std::string> FromDecimal(bool negative, std::strin
   return std::string(shown) + " дава дроб със знаменател над 32 767, а той трябва да е до 32 767.";
 }
 
-}  // namespace
-
 std::variant<EnteredFraction, std::string> ReadFraction(std::string_view typed) {
-  if (typed.size() > kMostTypedBytes) {
-    return std::string("Текстът е твърде дълъг: напишете една дроб, ") + kExamples + ".";
-  }
-  const std::size_t first = typed.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::string("Напишете дроб, ") + kExamples + ".";
-  const std::string_view shown = typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
-  const std::string not_understood =
-      "Не разбирам „" + std::string(shown) + "“ — напишете например 5/12, -22/7, 0,125 или 0,1(6).";
-  const auto tokens = Tokens(typed);
-  if (!tokens) return not_understood;
-  std::size_t at = 0;
-  const auto next = [&](Kind kind) {
-    if (at < tokens->size() && (*tokens)[at].kind == kind) return &(*tokens)[at++];
-    return static_cast<const Token*>(nullptr);
-  };
-  const auto at_end = [&] { return at == tokens->size(); };
-
-  const Token* sign = next(Kind::kSign);
-  bool negative = sign != nullptr && sign->negative;
-  const Token* whole = next(Kind::kDigits);
-  if (whole == nullptr) return not_understood;
-  if (next(Kind::kSlash) != nullptr) {
-    if (const Token* minus = next(Kind::kSign)) negative = negative != minus->negative;
-    const Token* below = next(Kind::kDigits);
-    if (below == nullptr || !at_end()) return not_understood;
-    const auto p = Value(whole->digits, kMostNumerator);
-    if (!p) return TooLargeNumerator(Trimmed(whole->digits));
-    const auto q = Value(below->digits, kMostDenominator);
-    if (q && *q == 0)
-      return std::string("На 0 не се дели: знаменателят трябва да е от 1 до 32 767.");
-    if (!q) {
-      return "Знаменателят трябва да е от 1 до 32 767, а не " + Trimmed(below->digits) + ".";
-    }
-    return EnteredFraction{negative ? -*p : *p, *q};
-  }
-  std::string pre, period;
-  if (next(Kind::kSeparator) != nullptr) {
-    if (const Token* digits = next(Kind::kDigits)) pre = digits->digits;
-    if (next(Kind::kOpen) != nullptr) {
-      const Token* digits = next(Kind::kDigits);
-      const bool closed = next(Kind::kClose) != nullptr;
-      if (digits == nullptr && closed) {
+  const auto read = ReadNumber(typed);
+  const std::string shown(Shown(typed));
+  if (const Unread* unread = std::get_if<Unread>(&read)) {
+    switch (*unread) {
+      case Unread::kEmpty:
+        return std::string("Напишете дроб, ") + kFractionHint + ".";
+      case Unread::kTooLong:
+        return std::string("Текстът е твърде дълъг: напишете една дроб, ") + kFractionHint + ".";
+      case Unread::kUnclosedPeriod:
+        return std::string("Липсва затварящата скоба на периода: напишете например 0,1(6).");
+      case Unread::kEmptyPeriod:
         return std::string("Периодът в скобите е празен: напишете например 0,1(6).");
-      }
-      if (digits == nullptr || !closed) {
-        if (at_end())
-          return std::string("Липсва затварящата скоба на периода: напишете например 0,1(6).");
-        return not_understood;
-      }
-      period = digits->digits;
-    } else if (pre.empty()) {
-      return not_understood;
+      case Unread::kNotUnderstood:
+        break;
     }
+    return "Не разбирам „" + shown + "“ — напишете " + kFractionHint + ".";
   }
-  if (!at_end()) return not_understood;
-  return FromDecimal(negative, whole->digits, pre, period, shown);
+  const TypedNumber& number = std::get<TypedNumber>(read);
+  return number.fraction ? AsTyped(number) : ValueOf(number, shown);
 }
 
 bool EnterFraction(MainForm& form, const EnteredFraction& fraction) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <variant>
 
+#include "ui/lesson/typed_number.hpp"
 #include "ui/main_form.hpp"
 
 namespace drobi {
@@ -20,14 +21,15 @@ struct EnteredFraction {
 
 // What the entry field shows while it is empty.
 inline constexpr const char* kFractionHint = "например 5/12, -22/7, 0,125 или 0,1(6)";
-// Longer texts are refused before they are read: room for a period of two hundred digits.
-inline constexpr std::size_t kMostTypedBytes = 256;
-
 // «p/q» as typed (not reduced, as the table keeps 6/8): blanks between the parts, a sign «-», «−»
 // or «+» before p, a minus before q moved to p, |p| ≤ 999 999 and q from 1 to 32 767. Or a
 // decimal, «0,125», «-2,5», «0,1(6)», with a comma or a point: its fraction in lowest terms, with
 // the same limits. Anything else gives the message to show, in Bulgarian.
 std::variant<EnteredFraction, std::string> ReadFraction(std::string_view typed);
+// The value of a number read from `shown` in lowest terms, with the table's limits; a fraction's
+// digits are divided out. Or the message to show.
+std::variant<EnteredFraction, std::string> ValueOf(const TypedNumber& number,
+                                                   std::string_view shown);
 
 // Writes the fraction into the selected row of the table, Spis(0) and Spis(1) taking p and q, and
 // the decimal column rewritten as it writes itself; then clicks that row as a user would, so that
