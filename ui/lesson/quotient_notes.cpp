@@ -93,6 +93,15 @@ std::string Reason(long long p, long long q, const std::string& p_text, const st
 
 }  // namespace
 
+std::string ExactValueText(long long p, long long q, const NumberStyle& style, bool spoken) {
+  return ExactValue(p, q, FindPeriod(p, q), style, spoken);
+}
+
+std::string ReasonText(long long p, long long q, const std::string& p_text,
+                       const std::string& q_text, bool spoken) {
+  return Reason(p, q, p_text, q_text, FindPeriod(p, q), spoken);
+}
+
 QuotientNotes::QuotientNotes(const SpisArray& spis, const NumberStyle& style)
     : spis_(spis), style_(style) {}
 

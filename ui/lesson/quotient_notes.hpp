@@ -52,4 +52,11 @@ class QuotientNotes : public RowTexts {
   mutable std::optional<Note> last_;
 };
 
+// p/q exactly as pupils write it, «-0,41(6)», with the regional sign and separator, or in words;
+// past kMostDigits digits cut with «…».
+std::string ExactValueText(long long p, long long q, const NumberStyle& style, bool spoken);
+// Why p/q ends or repeats, as the third line of a note says it, or in words.
+std::string ReasonText(long long p, long long q, const std::string& p_text,
+                       const std::string& q_text, bool spoken);
+
 }  // namespace drobi
