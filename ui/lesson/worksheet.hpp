@@ -1,0 +1,58 @@
+#pragma once
+
+// The worksheet: per variant a page of tasks on its sixteen fractions, with lines for the
+// pupil's name, class and date, then the variant's answer key on pages of its own, with each
+// fraction's written division when asked for. Variants never share a page.
+
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "core/number_style.hpp"
+#include "core/random_source.hpp"
+#include "ui/lesson/sheet_pages.hpp"
+#include "ui/main_form.hpp"
+
+namespace drobi {
+
+// A table's rows as its lists write them: p and q.
+using TableTexts = std::vector<std::pair<std::string, std::string>>;
+
+inline constexpr int kMostVariants = 40;
+inline constexpr int kWorksheetSteps = 20;  // the key's written divisions stop there, with «…»
+
+struct WorksheetOptions {
+  int variants = 1;  // 1 to kMostVariants
+  int digits = 4;    // the rounding task's places, 0 to 7
+  bool divisions = false;
+};
+
+// The variants' tables: the form's own first, when it has one, then new tables drawn at the
+// form's interval as a click on the interval list draws them, into lists of their own: the form
+// is not touched.
+std::vector<TableTexts> WorksheetTables(const MainForm& form, RandomSource& random, int variants);
+// Tables drawn at `interval` alone, for a worksheet made without a window.
+std::vector<TableTexts> DrawnTables(int interval, RandomSource& random, int variants);
+
+SheetDocument WorksheetPages(const std::vector<TableTexts>& tables, const WorksheetOptions& options,
+                             const NumberStyle& style);
+
+// The key's line of a fraction: «1) 5/12 ≈ 0,4167; 5/12 = 0,41(6); безкрайна периодична».
+std::string KeyLine(int number, const std::string& p, const std::string& q,
+                    const std::string& rounded, const NumberStyle& style);
+
+// `drobi --worksheet FILE.pdf [--variants N] [--interval N] [--digits D]`.
+struct WorksheetCommand {
+  std::string file;
+  int variants = 1;
+  int interval = 20;
+  int digits = 4;
+};
+// Whether the arguments (without the program's name) ask for a worksheet at all.
+bool AsksForWorksheet(const std::vector<std::string>& arguments);
+// The command, or the message that says what is wrong and what would be right.
+std::variant<WorksheetCommand, std::string> ReadWorksheetCommand(
+    const std::vector<std::string>& arguments);
+
+}  // namespace drobi
