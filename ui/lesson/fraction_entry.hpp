@@ -19,6 +19,11 @@ struct EnteredFraction {
   friend bool operator==(const EnteredFraction&, const EnteredFraction&) = default;
 };
 
+// The dialog's title and its field's name; Enter accepts and Escape cancels.
+inline constexpr const char* kEnterFractionTitle = "Въведете дроб";
+inline constexpr const char* kEnterFractionField = "Дроб или десетична дроб";
+inline constexpr const char* kAcceptFraction = "Добре";
+inline constexpr const char* kCancelFraction = "Отказ";
 // What the entry field shows while it is empty.
 inline constexpr const char* kFractionHint = "например 5/12, -22/7, 0,125 или 0,1(6)";
 // «p/q» as typed (not reduced, as the table keeps 6/8): blanks between the parts, a sign «-», «−»

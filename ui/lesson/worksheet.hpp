@@ -22,6 +22,15 @@ using TableTexts = std::vector<std::pair<std::string, std::string>>;
 inline constexpr int kMostVariants = 40;
 inline constexpr int kWorksheetSteps = 20;  // the key's written divisions stop there, with «…»
 
+// The dialog's texts, with '&' before an access key.
+inline constexpr const char* kWorksheetTitle = "Работен лист";
+inline constexpr const char* kVariantsField = "Брой &варианти";
+inline constexpr const char* kDigitsField = "Закръгляне до &цифри";
+inline constexpr const char* kDivisionsOption = "&Деленията в отговорите";
+inline constexpr const char* kPrintSheets = "&Печат…";
+inline constexpr const char* kSavePdf = "Запази като &PDF…";
+inline constexpr const char* kCloseSheets = "Затвори";
+
 struct WorksheetOptions {
   int variants = 1;  // 1 to kMostVariants
   int digits = 4;    // the rounding task's places, 0 to 7
