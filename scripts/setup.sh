@@ -29,7 +29,7 @@ web_packages=(emscripten binaryen nodejs googletest chromium chromium-driver pyt
 test_packages=(desktop-file-utils appstream wine64 wine fonts-wine "${package_packages[@]}"
   "${windows_packages[@]}" "${web_packages[@]}")
 # The screen reader's test: Orca, the accessibility bus and a D-Bus session of its own.
-test_packages+=(orca at-spi2-core dbus-daemon procps)
+test_packages+=(orca at-spi2-core dbus-daemon procps chromium-l10n)
 bench_packages=(hyperfine valgrind time jq)
 
 for option in "$@"; do
