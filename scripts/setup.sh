@@ -28,8 +28,9 @@ windows_packages=(g++-mingw-w64-x86-64-posix googletest imagemagick icoutils wix
 web_packages=(emscripten binaryen nodejs googletest chromium chromium-driver python3-selenium)
 test_packages=(desktop-file-utils appstream wine64 wine fonts-wine "${package_packages[@]}"
   "${windows_packages[@]}" "${web_packages[@]}")
-# The screen reader's test: Orca, the accessibility bus and a D-Bus session of its own.
-test_packages+=(orca at-spi2-core dbus-daemon procps)
+# The screen reader's test: Orca, the accessibility bus and a D-Bus session of its own; Chromium
+# in Bulgarian for the page's case (without it Chromium reports en-US and the page writes 0.0390).
+test_packages+=(orca at-spi2-core dbus-daemon procps chromium-l10n)
 bench_packages=(hyperfine valgrind time jq)
 
 for option in "$@"; do

@@ -56,7 +56,9 @@ INSTANTIATE_TEST_SUITE_P(Page, SharedScenario,
 // texts of their own show them as the form without a window works them out; then the picture.
 TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
   driver_.Load(form_);
-  EXPECT_EQ(Script("return document.documentElement.lang;"), "bg");
+  EXPECT_EQ(Script("return [document.documentElement.lang, document.documentElement.ariaLabel, "
+                   "document.activeElement.dataset.name].join();"),
+            "bg," + std::string(MainWindowLayout().spoken_caption) + ",Spis(0)");
   const WindowScale scale =
       WindowScale::Fitting(std::stoi(Script("return document.documentElement.clientWidth;")),
                            std::stoi(Script("return document.documentElement.clientHeight;")), 96);
@@ -64,11 +66,12 @@ TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
     EXPECT_EQ(
         Script("var e = document.querySelector('[data-name=\"" + std::string(c.name) + R"("]');
         var f = document.getElementById('form').getBoundingClientRect();
-        var r = e.getBoundingClientRect(), label = e.labels && e.labels[0];
-        return [r.left - f.left, r.top - f.top, r.width, r.height, label ? label.textContent : ''].join();)"),
+        var r = e.getBoundingClientRect(), said = [e.ariaLabel, e.ariaDescription];
+        return [r.left - f.left, r.top - f.top, r.width, r.height, said.join('|')].join();)"),
         std::to_string(scale.Pixels(c.left)) + "," + std::to_string(scale.Pixels(c.top)) + "," +
             std::to_string(scale.Pixels(c.width)) + "," + std::to_string(scale.Pixels(c.height)) +
-            "," + (c.accessible_name != nullptr ? c.accessible_name : ""))
+            "," + (c.accessible_name ? c.accessible_name : "") + "|" +
+            (c.spoken_hover ? c.spoken_hover : ""))
         << c.name;
   }
   ScriptedRandom random(drobi::testing::StartDraws());
@@ -85,7 +88,8 @@ TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
                     ? "rgb(" + std::to_string(tint.red) + ", " + std::to_string(tint.green) + ", " +
                           std::to_string(tint.blue) + ")"
                     : "") +
-               "|" + (texts->Mark(row).starts_turn ? "turn" : "") + "\x1f";
+               "|" + (texts->Mark(row).starts_turn ? "turn" : "") + "|" + texts->SpokenNote(row) +
+               "\x1f";
     }
     EXPECT_EQ(
         Ask("js", ", \"async\": 1, \"code\": " +

@@ -84,7 +84,7 @@
       requestAnimationFrame(function () {
         done(Array.from(element(name).options).slice(0, count).map(function (o) {
           return [o.title, o.getAttribute('aria-label') || '', o.style.backgroundColor,
-                  o.className].join('|') + '\x1f';
+                  o.className, o.ariaDescription].join('|') + '\x1f';
         }).join(''));
       });
     },

@@ -19,6 +19,8 @@ mergeInto(LibraryManager.library, {
         _free(at);
       }
     },
+    // What a screen reader is to say once, beside what it reads of the focused element.
+    said: null,
     // Tab and Shift+Tab go round the controls that take the focus, as in the window.
     tab: function (event) {
       if (event.key !== 'Tab' || event.ctrlKey || event.altKey) return;
@@ -34,11 +36,17 @@ mergeInto(LibraryManager.library, {
   },
 
   drobi_dom_open__deps: ['$DrobiDom'],
-  drobi_dom_open: function (title, back, fonts) {
+  drobi_dom_open: function (title, spoken, back, fonts) {
     document.title = UTF8ToString(title);
+    // The title stays for the eye; a screen reader names the document in words.
+    document.documentElement.setAttribute('aria-label', UTF8ToString(spoken));
     document.documentElement.style.setProperty('--back', UTF8ToString(back));
     document.documentElement.style.setProperty('--fonts', UTF8ToString(fonts));
     DrobiDom.form = document.getElementById('form');
+    DrobiDom.said = document.createElement('div');
+    DrobiDom.said.className = 'name';
+    DrobiDom.said.setAttribute('aria-live', 'polite');
+    DrobiDom.form.appendChild(DrobiDom.said);
     document.addEventListener('keydown', DrobiDom.tab);
     window.addEventListener('resize', function () {
       Module['_drobi_page_resize']();
@@ -46,25 +54,32 @@ mergeInto(LibraryManager.library, {
   },
 
   drobi_dom_add__deps: ['$DrobiDom'],
-  drobi_dom_add: function (index, kind, name, caption, hover, spoken, back, takesFocus) {
+  drobi_dom_add: function (index, kind, name, caption, hover, spokenHover, spoken, back,
+                          takesFocus) {
     var tags = ['select', 'textarea', 'div', 'button', 'button'];
     var element = document.createElement(tags[kind]);
     element.id = 'control' + index;
     element.dataset.name = UTF8ToString(name);
     element.takesFocus = takesFocus !== 0;
     if (caption) element.textContent = UTF8ToString(caption);
+    // The title is the hover for the mouse; a screen reader is given the description in words,
+    // which keeps the browser from giving it the title.
     if (hover) element.title = UTF8ToString(hover);
+    var description = UTF8ToString(spokenHover);
+    if (description) element.setAttribute('aria-description', description);
     if (UTF8ToString(back)) element.style.background = UTF8ToString(back);
-    if (spoken) {
-      var label = document.createElement('label');
-      label.htmlFor = element.id;
-      label.className = 'name';
-      label.textContent = UTF8ToString(spoken);
-      DrobiDom.form.appendChild(label);
-    }
+    // Named without a text of its own in the document, which a screen reader would come upon
+    // before the control and then leave out of the control's name.
+    if (spoken) element.setAttribute('aria-label', UTF8ToString(spoken));
     var call = DrobiDom.call;
     if (kind === 0) {
       element.size = 2;  // a list box, never a drop-down
+      element.addEventListener('focus', function () {
+        call('drobi_page_focus', [index]);
+      });
+      element.addEventListener('blur', function () {
+        DrobiDom.said.textContent = '';
+      });
       element.addEventListener('mousedown', function (event) {
         var row = event.target.tagName === 'OPTION' ? event.target.index : -1;
         DrobiDom.pressed = row >= 0 && element.selectedIndex === row ? row : -1;
@@ -148,9 +163,24 @@ mergeInto(LibraryManager.library, {
       else if (text.data !== texts[row]) text.data = texts[row];
       if (option.title) option.removeAttribute('title');
       if (option.hasAttribute('aria-label')) option.removeAttribute('aria-label');
+      if (option.hasAttribute('aria-description')) option.removeAttribute('aria-description');
       if (option.style.background) option.style.background = '';
       if (option.className) option.className = '';
     }
+  },
+
+  drobi_dom_focus__deps: ['$DrobiDom'],
+  drobi_dom_focus: function (index) {
+    var element = DrobiDom.controls[index];
+    // Once the document has loaded: a screen reader presents a page when it has loaded, and a
+    // focus before that is said amid the loading, or not at all.
+    if (document.readyState === 'complete') element.focus();
+    else window.addEventListener('load', function () { element.focus(); }, {once: true});
+  },
+
+  drobi_dom_say__deps: ['$DrobiDom'],
+  drobi_dom_say: function (text) {
+    DrobiDom.said.textContent = UTF8ToString(text);
   },
 
   drobi_dom_select__deps: ['$DrobiDom'],
@@ -182,13 +212,15 @@ mergeInto(LibraryManager.library, {
   },
 
   drobi_dom_row_look__deps: ['$DrobiDom'],
-  drobi_dom_row_look: function (index, row, hover, spoken, tint, lineAbove) {
+  drobi_dom_row_look: function (index, row, hover, spoken, note, tint, lineAbove) {
     var option = DrobiDom.controls[index].options[row];
     var title = UTF8ToString(hover);
     var name = UTF8ToString(spoken);
     var colour = UTF8ToString(tint);
     if (title) option.title = title;
     if (name) option.setAttribute('aria-label', name);
+    // Also where the row has no note: an empty description keeps the title from a reader.
+    option.setAttribute('aria-description', UTF8ToString(note));
     option.style.background = colour;
     option.className = lineAbove ? 'turn' : '';
   },

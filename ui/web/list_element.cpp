@@ -28,6 +28,14 @@ void ListElement::OnPress(int row) {
   if (row == list_.ListIndex()) list_.UserClick(row);
 }
 
+void ListElement::OnFocus() {
+  // On a list with a selected row a screen reader lands on the row and names the list only as
+  // the row's context, without its description: the page has that said once, after the row.
+  // On one without, the reader says the list's description itself.
+  const bool on_row = list_.ListIndex() >= 0 && layout_.spoken_hover != nullptr;
+  drobi_dom_say(on_row ? layout_.spoken_hover : "");
+}
+
 bool ListElement::Settle() {
   bool wrote = false;
   if (changed_ && list_.Rows() != rows_) {
@@ -68,8 +76,8 @@ void ListElement::ShowLooks() {
     Look look = LookOf(row);
     Look& shown = looks_[static_cast<std::size_t>(row)];
     if (look == shown) continue;
-    drobi_dom_row_look(control_, row, look.hover.c_str(), look.spoken.c_str(), look.tint.c_str(),
-                       look.line_above ? 1 : 0);
+    drobi_dom_row_look(control_, row, look.hover.c_str(), look.spoken.c_str(), look.note.c_str(),
+                       look.tint.c_str(), look.line_above ? 1 : 0);
     shown = std::move(look);
   }
 }
@@ -80,6 +88,7 @@ ListElement::Look ListElement::LookOf(int row) const {
     const RowMark mark = texts_->Mark(row);
     look.hover = RowHoverText(*texts_, row, layout_);
     look.spoken = texts_->AccessibleText(row);
+    look.note = texts_->SpokenNote(row);
     if (mark.turn > 0) look.tint = CssColour(mark.tint);
     look.line_above = mark.starts_turn;
   } catch (...) {  // as in the window, the row is shown and read by its text alone

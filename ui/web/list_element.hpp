@@ -22,10 +22,10 @@ namespace drobi::web {
 // nothing and raises no change event.
 //
 // A list whose rows have texts of their own (RowTextsFor) gives each row its hover text as the
-// option's title and what a screen reader says as its label; the long number's rows get the
-// period's tints and the line above each turn. They are worked out only for the rows in the list's
-// box, and again for the rows that scrolling brings into it: a click that refills the long number
-// to 90 digits works out the rows in view, not ninety-one.
+// option's title and what a screen reader says as its label and description; the long number's rows
+// get the period's tints and the line above each turn. They are worked out only for the rows in the
+// list's box, and again for the rows that scrolling brings into it: a click that refills the long
+// number to 90 digits works out the rows in view, not ninety-one.
 class ListElement : private ListBoxObserver {
  public:
   ListElement(int control, const ControlLayout& layout, ListBox& list,
@@ -38,6 +38,8 @@ class ListElement : private ListBoxObserver {
   void OnChange(int row);
   // A press and release on `row`, which was the selected row when pressed.
   void OnPress(int row);
+  // The list took the focus.
+  void OnFocus();
   // Shows the rows and the selection as the ListBox has them, writing only what changed; true
   // when something did, and the list wants the next frame (OnFrame).
   bool Settle();
@@ -51,7 +53,7 @@ class ListElement : private ListBoxObserver {
 
  private:
   struct Look {
-    std::string hover, spoken, tint;
+    std::string hover, spoken, note, tint;
     bool line_above = false;
     friend bool operator==(const Look&, const Look&) = default;
   };

@@ -25,7 +25,8 @@ MainPage::MainPage(MainForm& form) : form_(form), edge_(ShowError) {
   // Times New Roman where the machine has it, else Liberation Serif, which has its metrics.
   const std::string fonts =
       "\"" + std::string(window.font_family) + "\", \"Liberation Serif\", serif";
-  drobi_dom_open(window.caption, CssColour(window.back_colour).c_str(), fonts.c_str());
+  drobi_dom_open(window.caption, window.spoken_caption, CssColour(window.back_colour).c_str(),
+                 fonts.c_str());
   const auto layout = MainWindowControls();
   lists_.resize(layout.size());
   texts_.resize(layout.size());
@@ -35,8 +36,8 @@ MainPage::MainPage(MainForm& form) : form_(form), edge_(ShowError) {
     const char* caption =
         control.kind == ControlKind::kButton ? form_.Command1.Caption().c_str() : control.caption;
     drobi_dom_add(id, static_cast<int>(control.kind), control.name, caption, control.hover,
-                  control.accessible_name, CssColour(control.back_colour).c_str(),
-                  TakesFocus(control.kind) ? 1 : 0);
+                  control.spoken_hover, control.accessible_name,
+                  CssColour(control.back_colour).c_str(), TakesFocus(control.kind) ? 1 : 0);
     if (control.kind == ControlKind::kList) {
       lists_[i] = std::make_unique<ListElement>(id, control, ListOf(form_, control),
                                                 RowTextsFor(form_, control));
@@ -47,6 +48,10 @@ MainPage::MainPage(MainForm& form) : form_(form), edge_(ShowError) {
   edge_.SetSettled([this] { Settle(); });
   Settle();
   LayOut();
+  // The page opens with the focus in the first control of the tab order, as the window does.
+  const auto first = std::find_if(layout.begin(), layout.end(),
+                                  [](const ControlLayout& c) { return TakesFocus(c.kind); });
+  if (first != layout.end()) drobi_dom_focus(static_cast<int>(first - layout.begin()));
   current_ = this;
 }
 
@@ -69,6 +74,11 @@ void MainPage::OnClick(int control) {
   const ControlLayout& layout = MainWindowControls()[static_cast<std::size_t>(control)];
   if (layout.kind == ControlKind::kButton) edge_.Run([this] { form_.Command1.Click(); });
   if (layout.kind == ControlKind::kSpot) edge_.Run([this] { form_.Label1.Click(); });
+}
+
+void MainPage::OnFocus(int control) {
+  ListElement* list = lists_.at(static_cast<std::size_t>(control)).get();
+  if (list != nullptr) list->OnFocus();
 }
 
 void MainPage::OnInput(int control, std::string text) {

@@ -52,6 +52,7 @@ class MainPage {
   void OnChange(int control, int row);
   void OnPress(int control, int row);
   void OnClick(int control);
+  void OnFocus(int control);
   void OnInput(int control, std::string text);
   void OnScroll(int control);
   // Before the frame that shows what the handlers wrote.

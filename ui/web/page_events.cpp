@@ -22,6 +22,10 @@ EMSCRIPTEN_KEEPALIVE void drobi_page_click(int control) {
   if (MainPage* page = MainPage::Current()) page->OnClick(control);
 }
 
+EMSCRIPTEN_KEEPALIVE void drobi_page_focus(int control) {
+  if (MainPage* page = MainPage::Current()) page->OnFocus(control);
+}
+
 EMSCRIPTEN_KEEPALIVE void drobi_page_input(int control, const char* text) {
   if (MainPage* page = MainPage::Current()) page->OnInput(control, text);
 }
