@@ -54,9 +54,9 @@ INSTANTIATE_TEST_SUITE_P(Page, SharedScenario,
                          drobi::testing::ScenarioName());
 
 // Every control where the layout table puts it, at the scale that fits the browser window below
-// the menu bar, named for screen readers by its caption, in a Bulgarian document; the rows in view of the lists
-// with texts of their own show them as the form without a window works them out; then the
-// picture.
+// the menu bar, named for screen readers by its caption, each caption's text centred in its box,
+// in a Bulgarian document; the rows in view of the lists with texts of their own show them as the
+// form without a window works them out; then the picture.
 TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
   driver_.Load(form_);
   EXPECT_EQ(Script("return document.documentElement.lang;"), "bg");
@@ -69,11 +69,15 @@ TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
     EXPECT_EQ(
         Script("var e = document.querySelector('[data-name=\"" + std::string(c.name) + R"("]');
         var f = document.getElementById('form').getBoundingClientRect();
-        var r = e.getBoundingClientRect(), label = e.labels && e.labels[0];
-        return [r.left - f.left, r.top - f.top, r.width, r.height, label ? label.textContent : ''].join();)"),
+        var r = e.getBoundingClientRect(), label = e.labels && e.labels[0], t = new Range();
+        t.selectNodeContents(e);
+        var s = t.getBoundingClientRect(), centred = Math.abs(s.left + s.right - r.left - r.right) <= 2;
+        return [r.left - f.left, r.top - f.top, r.width, r.height, label ? label.textContent : '',
+                e.className === 'caption' ? centred : ''].join();)"),
         std::to_string(scale.Pixels(c.left)) + "," + std::to_string(scale.Pixels(c.top)) + "," +
             std::to_string(scale.Pixels(c.width)) + "," + std::to_string(scale.Pixels(c.height)) +
-            "," + (c.accessible_name != nullptr ? c.accessible_name : ""))
+            "," + (c.accessible_name != nullptr ? c.accessible_name : "") + "," +
+            (c.kind == ControlKind::kLabel ? "true" : ""))
         << c.name;
   }
   ScriptedRandom random(drobi::testing::StartDraws());
