@@ -441,8 +441,14 @@ mergeInto(LibraryManager.library, {
   },
 
   drobi_dom_bar_height__deps: ['$DrobiViews'],
+  // Measured again only when the window's size or the browser's zoom changed: measuring lays out
+  // the whole document, which a panel just filled would make costly.
   drobi_dom_bar_height: function () {
-    return DrobiViews.bar ? DrobiViews.bar.offsetHeight : 0;
+    var views = DrobiViews, key = [innerWidth, innerHeight, devicePixelRatio].join();
+    if (!views.bar) return 0;
+    if (views.barKey !== key) views.barHeight = views.bar.offsetHeight;
+    views.barKey = key;
+    return views.barHeight;
   },
 
   drobi_dom_make_division__deps: ['$DrobiViews', '$DrobiDom'],
@@ -522,7 +528,14 @@ mergeInto(LibraryManager.library, {
     panel.querySelectorAll('[tabindex], button').forEach(function (e) {
       e.takesFocus = !!open;
     });
-    if (open) views.lines.focus();
+    if (open) {
+      views.lines.focus({preventScroll: true});
+      // All of it in view where the window has room for it, else as much as fits; in the next
+      // frame, which lays out the new lines in any case.
+      requestAnimationFrame(function () {
+        panel.scrollIntoView({block: 'nearest', inline: 'nearest'});
+      });
+    }
     else if (inside && views.panelBack && views.panelBack.isConnected) views.panelBack.focus();
   },
 

@@ -90,7 +90,8 @@ void MainPage::OnScroll(int control) {
 }
 
 void MainPage::OnCommand(CommandId command) {
-  if (!CommandEnabled(command, zoom_)) return;
+  // After an error the page takes no more input, though a key still reaches the document.
+  if (edge_.Failed() || !CommandEnabled(command, zoom_)) return;
   switch (command) {
     case CommandId::kDivisionView:
       if (edge_.Run([this] { division_->Open(); })) LayOut();
