@@ -127,9 +127,10 @@ mergeInto(LibraryManager.library, {
     style.fontSize = font + 'px';
   },
 
-  // Scroll bars included: a zoomed page that scrolls keeps the size it was zoomed to.
+  // The width without the room that the style sheet keeps for the vertical scroll bar, the height
+  // with the horizontal one's: a page that comes to scroll keeps the size it was laid out at.
   drobi_dom_view_width: function () {
-    return window.innerWidth;
+    return document.documentElement.clientWidth;
   },
   drobi_dom_view_height: function () {
     return window.innerHeight;
