@@ -128,9 +128,15 @@ mergeInto(LibraryManager.library, {
   },
 
   // The width without the room that the style sheet keeps for the vertical scroll bar, the height
-  // with the horizontal one's: a page that comes to scroll keeps the size it was laid out at.
+  // with the horizontal one's: a page that comes to scroll keeps the size it was laid out at. The
+  // width is measured again only when the window's size or the browser's zoom changed, as the
+  // measure lays out the document, which a panel just filled makes costly.
+  drobi_dom_view_width__deps: ['$DrobiDom'],
   drobi_dom_view_width: function () {
-    return document.documentElement.clientWidth;
+    var key = [innerWidth, innerHeight, devicePixelRatio].join();
+    if (DrobiDom.widthKey !== key) DrobiDom.width = document.documentElement.clientWidth;
+    DrobiDom.widthKey = key;
+    return DrobiDom.width;
   },
   drobi_dom_view_height: function () {
     return window.innerHeight;
