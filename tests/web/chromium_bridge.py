@@ -8,7 +8,7 @@ program finds two named pipes in DROBI_BRIDGE_REQUESTS and DROBI_BRIDGE_ANSWERS,
 order, writes one JSON request a line and reads each answer as a line of JSON: {"value": text}, or
 {"error": text} for a request that could not be carried out. Requests: open (the page, until its program has
 run), js (a script's result as text; with async, what it passes to arguments[0]), click (x, y in CSS pixels, count), keys (names of selenium's
-Keys, or texts after '='), pixel (x, y: "r g b"), screenshot (path). Chromium, chromedriver and
+Keys, or texts after '=', or CTRL_ and a name or one character, with Ctrl held), pixel (x, y: "r g b"), screenshot (path). Chromium, chromedriver and
 the server end however the program ends; the exit status is the program's.
 """
 import contextlib
@@ -85,8 +85,10 @@ def answer(browser, address, request):
     elif op == 'keys':
         chain = ActionChains(browser)
         for key in request['keys']:
-            if key == 'CTRL_END':
-                chain.key_down(Keys.CONTROL).send_keys(Keys.END).key_up(Keys.CONTROL)
+            if key.startswith('CTRL_'):  # with Ctrl held: CTRL_END, CTRL_d
+                rest = key[5:]
+                chain.key_down(Keys.CONTROL).send_keys(rest if len(rest) == 1 else getattr(
+                    Keys, rest)).key_up(Keys.CONTROL)
             else:
                 chain.send_keys(key[1:] if key.startswith('=') else getattr(Keys, key))
         chain.perform()

@@ -18,7 +18,9 @@
 #include "tests/support/window_scenarios.hpp"
 #include "tests/web/web_user_driver.hpp"
 #include "ui/error_report.hpp"
+#include "ui/lesson/close_title.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/lesson/written_division.hpp"
 
 namespace drobi::web::testing {
 namespace {
@@ -51,9 +53,10 @@ INSTANTIATE_TEST_SUITE_P(Page, SharedScenario,
                          ::testing::ValuesIn(drobi::testing::kWindowScenarios),
                          drobi::testing::ScenarioName());
 
-// Every control where the layout table puts it, at the scale that fits the browser window, named
-// for screen readers by its caption, in a Bulgarian document; the rows in view of the lists with
-// texts of their own show them as the form without a window works them out; then the picture.
+// Every control where the layout table puts it, at the scale that fits the browser window below
+// the menu bar, named for screen readers by its caption, each caption's text centred in its box,
+// in a Bulgarian document; the rows in view of the lists with texts of their own show them as the
+// form without a window works them out; then the picture.
 TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
   driver_.Load(form_);
   EXPECT_EQ(Script("return [document.documentElement.lang, document.documentElement.ariaLabel, "
@@ -61,17 +64,23 @@ TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
             "bg," + std::string(MainWindowLayout().spoken_caption) + ",Spis(0)");
   const WindowScale scale =
       WindowScale::Fitting(std::stoi(Script("return document.documentElement.clientWidth;")),
-                           std::stoi(Script("return document.documentElement.clientHeight;")), 96);
+                           std::stoi(Script("return document.documentElement.clientHeight - "
+                                            "bar.offsetHeight;")),
+                           96);
   for (const ControlLayout& c : MainWindowControls()) {
     EXPECT_EQ(
         Script("var e = document.querySelector('[data-name=\"" + std::string(c.name) + R"("]');
         var f = document.getElementById('form').getBoundingClientRect();
-        var r = e.getBoundingClientRect(), said = [e.ariaLabel, e.ariaDescription];
-        return [r.left - f.left, r.top - f.top, r.width, r.height, said.join('|')].join();)"),
+        var r = e.getBoundingClientRect(), said = [e.ariaLabel, e.ariaDescription], t = new Range();
+        t.selectNodeContents(e);
+        var s = t.getBoundingClientRect(), centred = Math.abs(s.left + s.right - r.left - r.right) <= 2;
+        return [r.left - f.left, r.top - f.top, r.width, r.height, said.join('|'),
+                e.className === 'caption' ? centred : ''].join();)"),
         std::to_string(scale.Pixels(c.left)) + "," + std::to_string(scale.Pixels(c.top)) + "," +
             std::to_string(scale.Pixels(c.width)) + "," + std::to_string(scale.Pixels(c.height)) +
             "," + (c.accessible_name ? c.accessible_name : "") + "|" +
-            (c.spoken_hover ? c.spoken_hover : ""))
+            (c.spoken_hover ? c.spoken_hover : "") + "," +
+            (c.kind == ControlKind::kLabel ? "true" : ""))
         << c.name;
   }
   ScriptedRandom random(drobi::testing::StartDraws());
@@ -98,6 +107,56 @@ TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
         << list;
   }
   Ask("screenshot", ", \"path\": " + Quoted(Setting("DROBI_SCREENSHOT", "page.png")));
+}
+
+// The long number opens the written division with a double click and with Enter, and the panel
+// shows it as the form without a window works it out, with every marked character in a span with
+// its mark's cues, its focus copying the whole text; its button closes it. The bar's zoom step
+// makes the form a quarter larger and Ctrl+0 gives the fitted size back; «Относно» shows its
+// texts until Escape.
+TEST_F(PageTest, TheLongNumberOpensTheDivisionAndTheBarZooms) {
+  driver_.Load(form_);
+  ScriptedRandom random(drobi::testing::StartDraws());
+  MainForm headless(random);
+  headless.Form_Load();
+  headless.Dylgo.UserClick(3);
+  const LessonText division = WrittenDivisionOf(headless);
+  ASSERT_FALSE(division.marks.empty());
+  std::string marks;
+  for (const MarkedSpan& m : division.marks) {
+    const MarkLook look = LookOf(m.role);
+    marks += "[" + std::to_string(m.line) + "," + std::to_string(m.first) + "," +
+             std::to_string(m.count) + "," + (look.underline ? "1," : "0,") +
+             (look.bold ? "1]," : "0],");
+  }
+  Script("addEventListener('copy', e => window.copied = e.clipboardData.getData('text/plain'));");
+  for (const bool twice : {true, false}) {
+    if (twice) {
+      driver_.ClickRow("Dylgo", 3, true);
+    } else {
+      Ask("keys", R"(, "keys": ["ENTER"])");
+    }
+    EXPECT_EQ(driver_.DivisionLines(), division.lines) << twice;
+    EXPECT_EQ(driver_.Focused(), "division");
+    EXPECT_EQ(Hook("unmarked", "[" + marks + "]"), "0");
+    Ask("keys", R"(, "keys": ["CTRL_c"])");
+    EXPECT_EQ(Script("return copied;"), division.Joined());
+    driver_.Click("division-close");
+    EXPECT_TRUE(driver_.DivisionLines().empty());
+    EXPECT_EQ(driver_.Focused(), "Dylgo");
+  }
+  const std::string width = "return form.getBoundingClientRect().width;";
+  const double fitted = std::stod(Script(width));
+  driver_.Choose(CommandId::kZoomIn);
+  EXPECT_NEAR(std::stod(Script(width)), fitted * 1.25, 1.0);
+  Ask("keys", R"(, "keys": ["CTRL_0"])");
+  EXPECT_EQ(std::stod(Script(width)), fitted);
+  driver_.Choose(CommandId::kAbout);
+  std::string about = std::string(kAboutTitle);
+  for (const char* line : AboutLines()) about += line;
+  EXPECT_EQ(Script("return about.open + about.textContent;"), "true" + about + kCloseTitle);
+  Ask("keys", R"(, "keys": ["ESCAPE"])");
+  EXPECT_EQ(Script("return about.open;"), "False");
 }
 
 // An error that escapes a handler: the page shows the desktop's error texts in a modal dialog,

@@ -46,6 +46,28 @@
     text: function (name) {
       return element(name).value;
     },
+    // The lines of the panel of the written division, none while it is closed.
+    division: function () {
+      var panel = document.getElementById('division');
+      return panel.hidden ? '' : Array.from(panel.querySelector('.lines').children, function (l) {
+        return l.textContent + '\x1f';
+      }).join('');
+    },
+    // How many of the marks [line, first, count, underline, bold] have a character of theirs
+    // outside a span or in one without their cues.
+    unmarked: function (marks) {
+      var lines = document.getElementById('division').querySelector('.lines').children;
+      return marks.filter(function (m) {
+        var seen = 0, wrong = false;
+        lines[m[0]].childNodes.forEach(function (node) {
+          var from = Math.max(seen, m[1]), to = Math.min(seen += node.textContent.length, m[1] + m[2]);
+          var style = node.style;
+          wrong = wrong || (from < to && !(style && style.background &&
+              (!m[3] || style.textDecoration === 'underline') && (!m[4] || style.fontWeight === 'bold')));
+        });
+        return wrong;
+      }).length;
+    },
     focused: function () {
       var e = document.activeElement;
       return (e && e.dataset.name) || '';

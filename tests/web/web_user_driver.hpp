@@ -18,6 +18,7 @@
 
 #include "tests/support/scripted_random.hpp"
 #include "tests/support/user_driver.hpp"
+#include "ui/lesson/menu_commands.hpp"
 #include "ui/main_form.hpp"
 #include "ui/window_layout.hpp"
 #include "ui/window_scale.hpp"
@@ -122,6 +123,19 @@ class WebUserDriver : public drobi::testing::UserDriver {
   }
   std::string Text(const std::string& field) const override { return Hook("text", Quoted(field)); }
   std::string Focused() const override { return Hook("focused"); }
+  // A click on the menu's button in the bar, then on the command's entry.
+  void Choose(CommandId command) override {
+    for (std::size_t menu = 0; menu < MenuBar().size(); ++menu) {
+      for (const Command& entry : MenuBar()[menu].commands) {
+        if (entry.id != command) continue;
+        Click("menu" + std::to_string(menu));
+        Click("command" + std::to_string(static_cast<int>(command)));
+        return;
+      }
+    }
+    throw std::logic_error("no menu offers the command");
+  }
+  std::vector<std::string> DivisionLines() const override { return Split(Hook("division")); }
   Rgb ColourAt(int x, int y) const override {
     // The form is laid out at the scale that fits the browser window: the point scales with it.
     const int width = WindowScale().Pixels(MainWindowLayout().client_width);

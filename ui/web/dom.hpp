@@ -25,7 +25,7 @@ void drobi_dom_say(const char* text);
 // The form's client area and a control's box within it, in CSS pixels, and its font's size.
 void drobi_dom_place_form(int left, int top, int width, int height);
 void drobi_dom_place(int control, int left, int top, int width, int height, int font_pixels);
-// The browser window's inner size in CSS pixels.
+// The browser window's inner size in CSS pixels, the same whether the page scrolls or not.
 int drobi_dom_view_width();
 int drobi_dom_view_height();
 

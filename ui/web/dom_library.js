@@ -4,6 +4,8 @@
 mergeInto(LibraryManager.library, {
   $DrobiDom: {
     controls: [],
+    // Elements beside the form that Tab reaches after its controls while they take the focus.
+    more: [],
     form: null,
     // The list row that a press landed on while it was the selected one: the release makes it a
     // click of its own, as no change event follows.
@@ -24,7 +26,7 @@ mergeInto(LibraryManager.library, {
     // Tab and Shift+Tab go round the controls that take the focus, as in the window.
     tab: function (event) {
       if (event.key !== 'Tab' || event.ctrlKey || event.altKey) return;
-      var ring = DrobiDom.controls.filter(function (c) {
+      var ring = DrobiDom.controls.concat(DrobiDom.more).filter(function (c) {
         return c.takesFocus;
       });
       var at = ring.indexOf(document.activeElement);
@@ -140,11 +142,19 @@ mergeInto(LibraryManager.library, {
     style.fontSize = font + 'px';
   },
 
+  // The width without the room that the style sheet keeps for the vertical scroll bar, the height
+  // with the horizontal one's: a page that comes to scroll keeps the size it was laid out at. The
+  // width is measured again only when the window's size or the browser's zoom changed, as the
+  // measure lays out the document, which a panel just filled makes costly.
+  drobi_dom_view_width__deps: ['$DrobiDom'],
   drobi_dom_view_width: function () {
-    return document.documentElement.clientWidth;
+    var key = [innerWidth, innerHeight, devicePixelRatio].join();
+    if (DrobiDom.widthKey !== key) DrobiDom.width = document.documentElement.clientWidth;
+    DrobiDom.widthKey = key;
+    return DrobiDom.width;
   },
   drobi_dom_view_height: function () {
-    return document.documentElement.clientHeight;
+    return window.innerHeight;
   },
 
   drobi_dom_set_rows__deps: ['$DrobiDom'],
@@ -267,5 +277,368 @@ mergeInto(LibraryManager.library, {
     });
     var size = groups.length > 1 ? groups[groups.length - 1] : 0;
     return allocateUTF8([style.decimal, style.group, style.minusSign, size, ''].join('\n'));
+  },
+
+  // The menu bar, the panel of the written division and «Относно» (dom_views.hpp). What they show
+  // and whether an entry does anything come from the C++ side; here they open, close and take the
+  // keys and the focus as menus and panels do.
+  $DrobiViews__deps: ['$DrobiDom'],
+  $DrobiViews: {
+    bar: null,
+    menus: [],
+    commands: [],  // by CommandId: {entry, shortcut, enabled}
+    opened: -1,  // the open menu
+    back: null,  // what had the focus before a menu took it
+    panel: null,
+    lines: null,
+    panelBack: null,  // what had the focus before the panel took it
+    joined: '',
+    // The title's texts into `element`, the access key underlined; the key in lower case.
+    title: function (element, before, key, after) {
+      var letter = UTF8ToString(key);
+      element.appendChild(document.createTextNode(UTF8ToString(before)));
+      if (letter) {
+        var span = element.appendChild(document.createElement('span'));
+        span.className = 'key';
+        span.textContent = letter;
+      }
+      element.appendChild(document.createTextNode(UTF8ToString(after)));
+      return letter.toLowerCase();
+    },
+    makeBar: function () {
+      var views = DrobiViews, bar = document.createElement('div');
+      bar.id = 'bar';
+      bar.setAttribute('role', 'menubar');
+      document.body.insertBefore(bar, document.body.firstChild);
+      views.bar = bar;
+      document.addEventListener('keydown', views.key);
+      // Before the press moves the focus into the bar.
+      bar.addEventListener('pointerdown', function () {
+        if (views.opened < 0 && !bar.contains(document.activeElement)) {
+          views.back = document.activeElement;
+        }
+      });
+      document.addEventListener('pointerdown', function (event) {
+        if (views.opened >= 0 && !bar.contains(event.target)) views.shut(false);
+      });
+      bar.addEventListener('focusout', function (event) {
+        if (views.opened >= 0 && !bar.contains(event.relatedTarget)) views.shut(false);
+      });
+    },
+    // Opens menu `index` with the focus on its entry `entry` (0 the first, -1 the last).
+    show: function (index, entry) {
+      var views = DrobiViews;
+      if (views.opened < 0 && !views.bar.contains(document.activeElement)) {
+        views.back = document.activeElement;
+      }
+      views.menus.forEach(function (menu, i) {
+        menu.list.hidden = i !== index;
+        menu.button.setAttribute('aria-expanded', i === index ? 'true' : 'false');
+      });
+      views.opened = index;
+      views.move(entry || 0);
+    },
+    // The focus to entry `at` of the open menu, counted round from either end.
+    move: function (at) {
+      var entries = DrobiViews.menus[DrobiViews.opened].entries;
+      entries[((at % entries.length) + entries.length) % entries.length].focus();
+    },
+    // Closes the open menu; `restore` gives the focus back to where it was before.
+    shut: function (restore) {
+      var views = DrobiViews, menu = views.menus[views.opened];
+      if (!menu) return;
+      views.opened = -1;
+      menu.list.hidden = true;
+      menu.button.setAttribute('aria-expanded', 'false');
+      if (restore && views.back && views.back.isConnected) views.back.focus();
+    },
+    choose: function (command) {
+      if (!DrobiViews.commands[command].enabled) return;
+      DrobiViews.shut(true);
+      Module['_drobi_page_command'](command);
+    },
+    // The command whose shortcut the pressed key is, or -1: a letter or digit by its place on the
+    // keyboard, whatever the layout writes there; plus and minus also on the keypad, and plus on
+    // the = key, as the desktop's windows take them.
+    shortcut: function (event) {
+      var commands = DrobiViews.commands, code = event.code, key = event.key;
+      for (var c = 0; c < commands.length; ++c) {
+        var k = commands[c] ? commands[c].shortcut : '';
+        var plain = !event.shiftKey;
+        if (!k) continue;
+        if (k >= 'A' && k <= 'Z' ? plain && code === 'Key' + k
+            : k >= '0' && k <= '9' ? plain && (code === 'Digit' + k || code === 'Numpad' + k)
+            : k === '+' ? key === '+' || key === '=' || code === 'NumpadAdd'
+            : k === '-' ? key === '-' || code === 'NumpadSubtract'
+            : key === k) {
+          return c;
+        }
+      }
+      return -1;
+    },
+    key: function (event) {
+      var views = DrobiViews, name = event.key, lower = name.toLowerCase();
+      if (event.metaKey) return;
+      if (event.ctrlKey && !event.altKey) {
+        var command = views.shortcut(event);
+        // Left to the browser where the page does nothing with it.
+        if (command < 0 || !views.commands[command].enabled) return;
+        event.preventDefault();
+        views.choose(command);
+        return;
+      }
+      if (event.ctrlKey) return;
+      if (event.altKey) {
+        var menu = views.menus.findIndex(function (m) {
+          return m.key === lower;
+        });
+        if (menu < 0) return;
+        event.preventDefault();
+        views.show(menu, 0);
+        return;
+      }
+      if (views.opened < 0) return;
+      var entries = views.menus[views.opened].entries, at = entries.indexOf(document.activeElement);
+      var count = views.menus.length;
+      if (name === 'Escape') views.shut(true);
+      else if (name === 'ArrowDown') views.move(at + 1);
+      else if (name === 'ArrowUp') views.move(at < 0 ? -1 : at - 1);
+      else if (name === 'Home') views.move(0);
+      else if (name === 'End') views.move(-1);
+      else if (name === 'ArrowRight') views.show((views.opened + 1) % count, 0);
+      else if (name === 'ArrowLeft') views.show((views.opened + count - 1) % count, 0);
+      else {
+        var hit = entries.find(function (e) {
+          return e.key && e.key === lower;
+        });
+        if (!hit) return;
+        views.choose(hit.command);
+      }
+      event.preventDefault();
+    },
+  },
+
+  drobi_dom_add_menu__deps: ['$DrobiViews'],
+  drobi_dom_add_menu: function (index, before, key, after) {
+    var views = DrobiViews;
+    if (!views.bar) views.makeBar();
+    var box = views.bar.appendChild(document.createElement('div'));
+    box.setAttribute('role', 'none');
+    box.className = 'menu-box';
+    var button = box.appendChild(document.createElement('button'));
+    button.type = 'button';
+    button.id = 'menu' + index;
+    button.dataset.name = button.id;
+    button.tabIndex = -1;
+    button.setAttribute('role', 'menuitem');
+    button.setAttribute('aria-haspopup', 'menu');
+    button.setAttribute('aria-expanded', 'false');
+    var letter = views.title(button, before, key, after);
+    if (letter) button.setAttribute('aria-keyshortcuts', 'Alt+' + UTF8ToString(key));
+    var list = box.appendChild(document.createElement('div'));
+    list.className = 'menu';
+    list.hidden = true;
+    list.setAttribute('role', 'menu');
+    list.setAttribute('aria-labelledby', button.id);
+    button.addEventListener('click', function () {
+      if (views.opened === index) views.shut(true);
+      else views.show(index, 0);
+    });
+    views.menus[index] = {button: button, list: list, key: letter, entries: []};
+  },
+
+  drobi_dom_add_command__deps: ['$DrobiViews'],
+  drobi_dom_add_command: function (menu, command, before, key, after, shortcut, shortcutKey,
+                                   spoken) {
+    var views = DrobiViews, entry = document.createElement('button');
+    entry.type = 'button';
+    entry.dataset.name = 'command' + command;
+    entry.tabIndex = -1;
+    entry.setAttribute('role', 'menuitem');
+    var title = entry.appendChild(document.createElement('span'));
+    entry.key = views.title(title, before, key, after);
+    entry.command = command;
+    var keys = entry.appendChild(document.createElement('span'));
+    keys.className = 'shortcut';
+    keys.textContent = UTF8ToString(shortcut);
+    if (UTF8ToString(spoken)) entry.setAttribute('aria-label', UTF8ToString(spoken));
+    entry.addEventListener('click', function () {
+      views.choose(command);
+    });
+    views.menus[menu].entries.push(entry);
+    views.menus[menu].list.appendChild(entry);
+    views.commands[command] = {
+      entry: entry, shortcut: shortcutKey ? String.fromCharCode(shortcutKey) : '', enabled: true};
+  },
+
+  drobi_dom_enable_command__deps: ['$DrobiViews'],
+  drobi_dom_enable_command: function (command, enabled) {
+    var c = DrobiViews.commands[command];
+    c.enabled = enabled !== 0;
+    // Still reached with the arrow keys and read, as a menu's disabled entries are.
+    c.entry.setAttribute('aria-disabled', c.enabled ? 'false' : 'true');
+  },
+
+  drobi_dom_bar_height__deps: ['$DrobiViews'],
+  // Measured again only when the window's size or the browser's zoom changed: measuring lays out
+  // the whole document, which a panel just filled would make costly.
+  drobi_dom_bar_height: function () {
+    var views = DrobiViews, key = [innerWidth, innerHeight, devicePixelRatio].join();
+    if (!views.bar) return 0;
+    if (views.barKey !== key) views.barHeight = views.bar.offsetHeight;
+    views.barKey = key;
+    return views.barHeight;
+  },
+
+  drobi_dom_make_division__deps: ['$DrobiViews', '$DrobiDom'],
+  drobi_dom_make_division: function (title, close, fonts, opener, command) {
+    var views = DrobiViews, panel = document.createElement('section');
+    panel.id = 'division';
+    panel.hidden = true;
+    panel.setAttribute('aria-labelledby', 'division-title');
+    var head = panel.appendChild(document.createElement('div'));
+    head.className = 'head';
+    var heading = head.appendChild(document.createElement('h2'));
+    heading.id = 'division-title';
+    heading.textContent = UTF8ToString(title);
+    var button = head.appendChild(document.createElement('button'));
+    button.type = 'button';
+    button.dataset.name = 'division-close';
+    button.textContent = UTF8ToString(close);
+    button.addEventListener('click', function () {
+      Module['_drobi_page_close_division']();
+    });
+    var lines = panel.appendChild(document.createElement('div'));
+    lines.className = 'lines';
+    lines.dataset.name = 'division';
+    lines.tabIndex = 0;
+    lines.setAttribute('role', 'document');
+    lines.setAttribute('aria-labelledby', 'division-title');
+    lines.style.fontFamily = UTF8ToString(fonts);
+    document.getElementById('form').after(panel);
+    views.panel = panel;
+    views.lines = lines;
+    DrobiDom.more.push(lines, button);
+    panel.addEventListener('keydown', function (event) {
+      if (event.key !== 'Escape') return;
+      event.preventDefault();
+      Module['_drobi_page_close_division']();
+    });
+    // Ctrl+C with nothing selected copies the whole division; with a selection the browser copies
+    // it. beforecopy's preventDefault lets the browser copy with nothing selected.
+    var whole = function () {
+      return !panel.hidden && panel.contains(document.activeElement) &&
+          document.getSelection().isCollapsed;
+    };
+    document.addEventListener('beforecopy', function (event) {
+      if (whole()) event.preventDefault();
+    });
+    document.addEventListener('copy', function (event) {
+      if (!whole()) return;
+      event.clipboardData.setData('text/plain', views.joined);
+      event.preventDefault();
+    });
+    // Enter, a double click, or two taps on the same row of the long number open the panel.
+    var list = DrobiDom.controls[opener], tapped = {row: -1, at: 0};
+    var open = function () {
+      Module['_drobi_page_command'](command);
+    };
+    list.addEventListener('keydown', function (event) {
+      if (event.key !== 'Enter' || event.ctrlKey || event.altKey || event.metaKey) return;
+      event.preventDefault();
+      open();
+    });
+    list.addEventListener('dblclick', function (event) {
+      if (event.target.tagName === 'OPTION') open();
+    });
+    list.addEventListener('pointerup', function (event) {
+      if (event.pointerType !== 'touch' || event.target.tagName !== 'OPTION') return;
+      var row = event.target.index, again = row === tapped.row && event.timeStamp - tapped.at < 500;
+      tapped = {row: again ? -1 : row, at: event.timeStamp};
+      if (again) open();
+    });
+  },
+
+  drobi_dom_show_division__deps: ['$DrobiViews'],
+  drobi_dom_show_division: function (open) {
+    var views = DrobiViews, panel = views.panel, inside = panel.contains(document.activeElement);
+    if (open && panel.hidden) views.panelBack = document.activeElement;
+    panel.hidden = !open;
+    panel.querySelectorAll('[tabindex], button').forEach(function (e) {
+      e.takesFocus = !!open;
+    });
+    if (open) {
+      views.lines.focus({preventScroll: true});
+      // All of it in view where the window has room for it, else as much as fits; in the next
+      // frame, which lays out the new lines in any case.
+      requestAnimationFrame(function () {
+        panel.scrollIntoView({block: 'nearest', inline: 'nearest'});
+      });
+    }
+    else if (inside && views.panelBack && views.panelBack.isConnected) views.panelBack.focus();
+  },
+
+  drobi_dom_place_division__deps: ['$DrobiViews'],
+  drobi_dom_place_division: function (left, top, width, height, font) {
+    var style = DrobiViews.panel.style;
+    style.left = left + 'px';
+    style.top = top + 'px';
+    style.width = width + 'px';
+    style.height = height + 'px';
+    DrobiViews.lines.style.fontSize = font + 'px';
+  },
+
+  drobi_dom_division_line__deps: ['$DrobiViews'],
+  drobi_dom_division_line: function (line, runs) {
+    var box = DrobiViews.lines, parts = UTF8ToString(runs).split('\x1f');
+    var element = box.children[line] || box.appendChild(document.createElement('div'));
+    element.textContent = '';
+    for (var i = 0; i + 1 < parts.length; i += 2) {
+      var look = parts[i], text = document.createTextNode(parts[i + 1]);
+      if (!look) {
+        element.appendChild(text);
+        continue;
+      }
+      var span = element.appendChild(document.createElement('span'));
+      var tint = look.charAt(0) === '#' ? look.slice(0, 7) : '', cues = look.slice(tint.length);
+      span.style.background = tint;
+      if (cues.indexOf('u') >= 0) span.style.textDecoration = 'underline';
+      if (cues.indexOf('b') >= 0) span.style.fontWeight = 'bold';
+      span.appendChild(text);
+    }
+  },
+
+  drobi_dom_division_end__deps: ['$DrobiViews'],
+  drobi_dom_division_end: function (lines, joined) {
+    var box = DrobiViews.lines;
+    while (box.children.length > lines) box.removeChild(box.lastChild);
+    DrobiViews.joined = UTF8ToString(joined);
+  },
+
+  // Escape closes it, as any modal dialog, and the focus goes back to where it was.
+  drobi_dom_show_about: function (title, lines, close) {
+    var dialog = document.getElementById('about');
+    if (!dialog) {
+      dialog = document.body.appendChild(document.createElement('dialog'));
+      dialog.id = 'about';
+      dialog.setAttribute('aria-labelledby', 'about-title');
+      dialog.appendChild(document.createElement('h1')).id = 'about-title';
+      dialog.appendChild(document.createElement('div'));
+      var button = dialog.appendChild(document.createElement('button'));
+      button.type = 'button';
+      button.dataset.name = 'about-close';
+      button.addEventListener('click', function () {
+        dialog.close();
+      });
+    }
+    dialog.querySelector('h1').textContent = UTF8ToString(title);
+    var box = dialog.querySelector('div');
+    box.textContent = '';
+    UTF8ToString(lines).split('\n').slice(0, -1).forEach(function (line) {
+      box.appendChild(document.createElement('p')).textContent = line;
+    });
+    dialog.querySelector('button').textContent = UTF8ToString(close);
+    dialog.showModal();
+    dialog.querySelector('button').focus();
   },
 });

@@ -4,9 +4,11 @@
 
 #include "ui/error_report.hpp"
 #include "ui/form_controls.hpp"
+#include "ui/lesson/close_title.hpp"
 #include "ui/lesson/row_texts.hpp"
 #include "ui/web/css_colour.hpp"
 #include "ui/web/dom.hpp"
+#include "ui/web/dom_views.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::web {
@@ -45,6 +47,12 @@ MainPage::MainPage(MainForm& form) : form_(form), edge_(ShowError) {
       texts_[i] = std::make_unique<TextElement>(id, TextOf(form_, control));
     }
   }
+  menu_ = std::make_unique<MenuBarElement>();
+  menu_->Enable(zoom_);
+  const auto long_number = std::find_if(layout.begin(), layout.end(),
+                                        [](const ControlLayout& c) { return c.long_number; });
+  division_ =
+      std::make_unique<DivisionPanel>(form_, static_cast<int>(long_number - layout.begin()));
   edge_.SetSettled([this] { Settle(); });
   Settle();
   LayOut();
@@ -91,15 +99,42 @@ void MainPage::OnScroll(int control) {
   if (list != nullptr) edge_.Run([list] { list->ShowLooks(); });
 }
 
+void MainPage::OnCommand(CommandId command) {
+  // After an error the page takes no more input, though a key still reaches the document.
+  if (edge_.Failed() || !CommandEnabled(command, zoom_)) return;
+  switch (command) {
+    case CommandId::kDivisionView:
+      if (edge_.Run([this] { division_->Open(); })) LayOut();
+      return;
+    case CommandId::kZoomIn:
+    case CommandId::kZoomOut:
+      zoom_ = WindowScale(kDefaultDpi, zoom_).NextStep(command == CommandId::kZoomIn ? 1 : -1);
+      break;
+    case CommandId::kActualSize:
+      zoom_ = kZoomSteps[0];
+      break;
+    case CommandId::kAbout: {
+      std::string lines;
+      for (const char* line : AboutLines()) lines += std::string(line) + '\n';
+      drobi_dom_show_about(kAboutTitle, lines.c_str(), kCloseTitle);
+      return;
+    }
+  }
+  menu_->Enable(zoom_);
+  LayOut();
+}
+
+void MainPage::OnCloseDivision() {
+  division_->Close();
+  LayOut();
+}
+
 void MainPage::LayOut() {
-  const WindowLayout& window = MainWindowLayout();
-  const int width = drobi_dom_view_width();
-  const int height = drobi_dom_view_height();
-  scale_ = WindowScale::Fitting(width, height, kDefaultDpi);
-  const int form_width = scale_.Pixels(window.client_width);
-  const int form_height = scale_.Pixels(window.client_height);
-  drobi_dom_place_form(std::max(0, (width - form_width) / 2),
-                       std::max(0, (height - form_height) / 2), form_width, form_height);
+  const PagePlaces places = PlacePage(drobi_dom_view_width(), drobi_dom_view_height(),
+                                      drobi_dom_bar_height(), zoom_, division_->IsOpen());
+  scale_ = places.scale;
+  drobi_dom_place_form(places.form.left, places.form.top, places.form.width, places.form.height);
+  division_->Place(places.panel, scale_);
   const auto layout = MainWindowControls();
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const ControlLayout& control = layout[i];
@@ -122,6 +157,7 @@ void MainPage::Settle() {
   for (const auto& list : lists_) {
     if (list) wrote = list->Settle() || wrote;
   }
+  division_->Settle();
   if (wrote) drobi_dom_request_frame();
 }
 

@@ -13,8 +13,9 @@
 // state that a handler reads.
 //
 // The form grows with the browser window: it is laid out at the largest WindowScale that fits the
-// window's inner size in CSS pixels (never below 100 %), centred on the back colour. The
-// browser's own zoom makes CSS pixels larger, and the form with them.
+// window's inner size in CSS pixels below the menu bar (never below 100 %), centred on the back
+// colour, and leaves room for the panel of the written division while it is open (PlacePage).
+// The page's zoom steps multiply that scale; the browser's own zoom makes CSS pixels larger.
 
 #include <memory>
 #include <string>
@@ -22,8 +23,11 @@
 #include <vector>
 
 #include "ui/form_edge.hpp"
+#include "ui/lesson/menu_commands.hpp"
 #include "ui/main_form.hpp"
+#include "ui/web/division_panel.hpp"
 #include "ui/web/list_element.hpp"
+#include "ui/web/menu_bar_element.hpp"
 #include "ui/web/text_element.hpp"
 #include "ui/window_scale.hpp"
 
@@ -55,6 +59,9 @@ class MainPage {
   void OnFocus(int control);
   void OnInput(int control, std::string text);
   void OnScroll(int control);
+  // A command of the menu bar, chosen there, by its shortcut, or on the long number.
+  void OnCommand(CommandId command);
+  void OnCloseDivision();
   // Before the frame that shows what the handlers wrote.
   void OnFrame();
   // Places the form and every control at the scale that fits the browser window.
@@ -69,6 +76,9 @@ class MainPage {
   FormEdge edge_;
   std::vector<std::unique_ptr<ListElement>> lists_;  // by control; nullptr for the others
   std::vector<std::unique_ptr<TextElement>> texts_;
+  std::unique_ptr<MenuBarElement> menu_;
+  std::unique_ptr<DivisionPanel> division_;
+  int zoom_ = kZoomSteps[0];  // the page's zoom step, which multiplies the fitted scale
   WindowScale scale_;
 };
 

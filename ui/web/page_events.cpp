@@ -42,4 +42,13 @@ EMSCRIPTEN_KEEPALIVE void drobi_page_resize() {
   if (MainPage* page = MainPage::Current()) page->LayOut();
 }
 
+// A CommandId.
+EMSCRIPTEN_KEEPALIVE void drobi_page_command(int command) {
+  if (MainPage* page = MainPage::Current()) page->OnCommand(static_cast<drobi::CommandId>(command));
+}
+
+EMSCRIPTEN_KEEPALIVE void drobi_page_close_division() {
+  if (MainPage* page = MainPage::Current()) page->OnCloseDivision();
+}
+
 }  // extern "C"

@@ -1,0 +1,39 @@
+#pragma once
+
+// What the page's menu bar, the panel of the written division and «Относно» ask of the browser's
+// document: more functions of dom_library.js (see dom.hpp). Titles cross split around their
+// access key, so that the document underlines that letter without reading the '&' itself.
+
+extern "C" {
+
+// A menu of the bar, left to right from 0: its title before the access key, the key, the rest.
+void drobi_dom_add_menu(int menu, const char* before, const char* key, const char* after);
+// An entry of menu `menu` that chooses `command` (a CommandId): its title split likewise, its
+// shortcut as the menu shows it ("" for none), the shortcut's key (0 for none) and what a screen
+// reader says for it ("" for the title).
+void drobi_dom_add_command(int menu, int command, const char* before, const char* key,
+                           const char* after, const char* shortcut, int shortcut_key,
+                           const char* spoken);
+// Whether choosing the entry, or pressing its shortcut, does anything now.
+void drobi_dom_enable_command(int command, int enabled);
+// The bar's height in CSS pixels, which the form and the panel lie below.
+int drobi_dom_bar_height();
+
+// The panel of the written division, made closed: its title, its close button's title, the font
+// list of its lines, and the list that opens it with Enter or a double click (or tap), choosing
+// `command`.
+void drobi_dom_make_division(const char* title, const char* close, const char* font_family,
+                             int opener, int command);
+// Shows the panel, moving the focus into it, or hides it, giving the focus back.
+void drobi_dom_show_division(int open);
+void drobi_dom_place_division(int left, int top, int width, int height, int font_pixels);
+// Line `line` as its runs, each a look and a text ended by "\x1f": the look is "" for plain text,
+// or the tint as "#rrggbb" followed by "u" for an underline and "b" for bold type.
+void drobi_dom_division_line(int line, const char* runs);
+// The panel keeps its first `lines` lines; `joined` is what Ctrl+C copies with nothing selected.
+void drobi_dom_division_end(int lines, const char* joined);
+
+// «Относно»: the dialog's title, its lines each ended by "\n", and its close button's title.
+void drobi_dom_show_about(const char* title, const char* lines, const char* close);
+
+}  // extern "C"
