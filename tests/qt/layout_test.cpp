@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "tests/qt/window_fixture.hpp"
+#include "ui/qt/command_menu_bar.hpp"
 
 namespace drobi::gui_testing {
 namespace {
@@ -80,8 +81,13 @@ INSTANTIATE_TEST_SUITE_P(EveryControl, ControlPlace, ::testing::ValuesIn(kPlaces
                          });
 
 TEST_F(WindowTest, WindowOpensAt100PercentWithCaptionIconAndTitle) {
-  EXPECT_EQ(window_->size(), QSize(566, 326));
-  EXPECT_EQ(window_->minimumSize(), QSize(566, 326));
+  // The menu bar sits above the form's client area, which it leaves as it is.
+  const int bar = window_->ClientArea()->y();
+  EXPECT_EQ(window_->Menus()->geometry(), QRect(0, 0, 566, bar));
+  EXPECT_GT(bar, 0);
+  EXPECT_EQ(window_->ClientArea()->geometry(), QRect(0, bar, 566, 326));
+  EXPECT_EQ(window_->size(), QSize(566, 326 + bar));
+  EXPECT_EQ(window_->minimumSize(), QSize(566, 326 + bar));
   EXPECT_GT(window_->maximumSize().width(), 566 * 3);
   const QString caption = window_->windowTitle();
   EXPECT_TRUE(caption.startsWith(QStringLiteral("drobi  ")) && caption[7] != u' ')

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/qt/window_fixture.hpp"
+#include "ui/qt/command_menu_bar.hpp"
 
 namespace drobi::gui_testing {
 namespace {
@@ -11,7 +12,8 @@ struct Zooming {
   const char* name;
   int percent;
   int presses;   // of Ctrl and =; none: the frame is dragged to `window`
-  QSize window;  // the form centred in it: 20 pixels of back colour each side at 200 %
+  QSize window;  // below the menu bar, the form centred in it: 20 pixels of back colour each
+                 // side at 200 %
 };
 
 // The offscreen screen is 800 × 600: after 125 % the next steps do not fit.
@@ -28,19 +30,22 @@ TEST_P(Zoom, PlacesFontsAndClicksFollowTheForm) {
   const auto& [name, p, presses, dragged] = GetParam();
   Load();
   const int row_height = RowHeight(*List("Spis(0)"));
+  const int bar = window_->ClientArea()->y();
   for (int i = 0; i < presses; ++i)
     QTest::keyClick(window_.get(), Qt::Key_Equal, Qt::ControlModifier);
-  if (presses == 0) window_->resize(dragged);
+  if (presses == 0) window_->resize(dragged + QSize(0, bar));
   QTest::qWait(0);
   const WindowLayout& form = MainWindowLayout();
-  const QSize size =
-      presses == 0 ? dragged : QSize(At(form.client_width, p), At(form.client_height, p));
-  EXPECT_EQ(window_->size(), size);
-  const int left = (size.width() - At(form.client_width, p)) / 2;
+  const QSize client(At(form.client_width, p), At(form.client_height, p));
+  const QSize size = presses == 0 ? dragged : client;
+  EXPECT_EQ(window_->size(), size + QSize(0, bar));
+  EXPECT_EQ(window_->Menus()->height(), bar) << "the menu bar does not zoom";
+  const int left = (size.width() - client.width()) / 2;
+  EXPECT_EQ(window_->ClientArea()->geometry(), QRect(QPoint(left, bar), client));
   for (const ControlLayout& c : MainWindowControls()) {
     QWidget* widget = Find(*window_, c.name);
-    EXPECT_EQ(QRect(widget->mapTo(window_.get(), QPoint()), widget->size()),
-              QRect(left + At(c.left, p), At(c.top, p), At(c.width, p), At(c.height, p)))
+    EXPECT_EQ(widget->geometry(),
+              QRect(At(c.left, p), At(c.top, p), At(c.width, p), At(c.height, p)))
         << c.name;
     EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), c.font_points * p / 100.0) << c.name;
   }
@@ -51,7 +56,7 @@ TEST_P(Zoom, PlacesFontsAndClicksFollowTheForm) {
   }
   QTest::keyClick(window_.get(), Qt::Key_0, Qt::ControlModifier);
   QTest::qWait(0);
-  EXPECT_EQ(window_->size(), QSize(566, 326));
+  EXPECT_EQ(window_->ClientArea()->geometry(), QRect(0, bar, 566, 326));
   EXPECT_EQ(List("Dylgo")->geometry(), QRect(496, 64, 57, 80));
   EXPECT_EQ(RowHeight(*List("Spis(0)")), row_height);
 }
