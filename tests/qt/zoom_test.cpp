@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QWheelEvent>
+
 #include "tests/qt/window_fixture.hpp"
 #include "ui/qt/command_menu_bar.hpp"
+#include "ui/qt/division_window.hpp"
 
 namespace drobi::gui_testing {
 namespace {
@@ -50,6 +55,7 @@ TEST_P(Zoom, PlacesFontsAndClicksFollowTheForm) {
     EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), c.font_points * p / 100.0) << c.name;
   }
   EXPECT_GE(RowHeight(*List("Spis(0)")) * 100, row_height * (p - 10));  // rows grow with the font
+  EXPECT_TRUE(window_->Menus()->Action(CommandId::kZoomOut)->isEnabled());
   ClickRow("Spis(1)", 5);
   for (const char* list : {"Spis(0)", "Spis(1)", "Spis(2)"}) {
     EXPECT_EQ(ShownSelection(List(list)), 5) << list;
@@ -59,10 +65,42 @@ TEST_P(Zoom, PlacesFontsAndClicksFollowTheForm) {
   EXPECT_EQ(window_->ClientArea()->geometry(), QRect(0, bar, 566, 326));
   EXPECT_EQ(List("Dylgo")->geometry(), QRect(496, 64, 57, 80));
   EXPECT_EQ(RowHeight(*List("Spis(0)")), row_height);
+  EXPECT_FALSE(window_->Menus()->Action(CommandId::kZoomOut)->isEnabled());
+  EXPECT_FALSE(window_->Menus()->Action(CommandId::kActualSize)->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, Zoom, ::testing::ValuesIn(kZooms),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The written division zooms by the same steps and keys while it has the focus; the window stays.
+TEST_F(WindowTest, DivisionViewZoomsByTheFormsStepsAndKeys) {
+  Load();
+  window_->Choose(CommandId::kDivisionView);
+  DivisionWindow& view = *window_->Division();
+  // A transient window counts as active with its parent; the keys go to the active window.
+  ASSERT_TRUE(QTest::qWaitFor([&view] { return QApplication::activeWindow() == &view; }));
+  QWidget& lines = *view.Lines();
+  struct Press {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;  // beside Ctrl; none: a wheel notch, up for Key_Up
+    int percent;
+  };
+  const Press kPresses[] = {{Qt::Key_Equal, {}, 125}, {Qt::Key_Plus, Qt::KeypadModifier, 150},
+                            {Qt::Key_Minus, {}, 125}, {Qt::Key_Up, {}, 150},
+                            {Qt::Key_0, {}, 100},     {Qt::Key_Minus, Qt::KeypadModifier, 100},
+                            {Qt::Key_Plus, {}, 125}};
+  for (const auto& [key, modifiers, percent] : kPresses) {
+    if (key == Qt::Key_Up) {
+      QWheelEvent notch(QPointF(10, 10), lines.mapToGlobal(QPointF(10, 10)), {}, {0, 120}, {},
+                        Qt::ControlModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(view.Lines()->viewport(), &notch);
+    } else {
+      QTest::keyClick(&lines, key, Qt::ControlModifier | modifiers);
+    }
+    EXPECT_DOUBLE_EQ(lines.font().pointSizeF(), kLessonFontPoints * percent / 100.0) << percent;
+  }
+  EXPECT_EQ(window_->ClientArea()->size(), QSize(566, 326));
+}
 
 }  // namespace
 }  // namespace drobi::gui_testing

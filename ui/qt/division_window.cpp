@@ -54,6 +54,8 @@ DivisionWindow::DivisionWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   lines_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   // The blanks align the columns only on unbroken lines.
   lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The marks are formats of the text; they are not edits to undo.
+  lines_->setUndoRedoEnabled(false);
   lines_->setFont(LessonFont(zoom_));
   lines_->installEventFilter(this);
   lines_->viewport()->installEventFilter(this);
@@ -78,29 +80,31 @@ void DivisionWindow::SetText(const LessonText& text) {
     return -1;
   };
   const bool new_step = selected_line(text) != selected_line(text_);
+  std::vector<MarkedSpan> shown_marks = std::move(text_.marks);
   text_ = text;
   if (new_lines) {
     QStringList shown;
     for (const std::string& line : text_.lines) shown.push_back(QString::fromStdString(line));
     lines_->setPlainText(shown.join(u'\n'));
+    shown_marks.clear();
   }
-  ShowMarks();
+  for (const MarkedSpan& mark : shown_marks) Span(mark).setCharFormat(QTextCharFormat());
+  // Formats merged in the table's order: where marks overlap the later tint shows, and the
+  // underline and bold type of each stay.
+  for (const MarkedSpan& mark : text_.marks) Span(mark).mergeCharFormat(MarkFormat(mark.role));
   if (new_lines || new_step) KeepSelectedStepInView();
 }
 
-void DivisionWindow::ShowMarks() {
-  QList<QTextEdit::ExtraSelection> marks;
-  const QTextDocument& document = *lines_->document();
-  for (const MarkedSpan& mark : text_.marks) {
-    const QTextBlock line = document.findBlockByNumber(mark.line);
-    if (!line.isValid()) continue;
-    QTextCursor span(line);
-    span.setPosition(line.position() + std::min(mark.first, line.length() - 1));
-    span.setPosition(line.position() + std::min(mark.first + mark.count, line.length() - 1),
-                     QTextCursor::KeepAnchor);
-    marks.push_back({span, MarkFormat(mark.role)});
-  }
-  lines_->setExtraSelections(marks);
+QTextCursor DivisionWindow::Span(const MarkedSpan& mark) const {
+  const QTextBlock line = lines_->document()->findBlockByNumber(mark.line);
+  if (!line.isValid()) return QTextCursor();
+  // A mark's characters are UTF-16 units of the line, which ends one unit before its length.
+  const int end = line.length() - 1;
+  QTextCursor span(line);
+  span.setPosition(line.position() + std::min(mark.first, end));
+  span.setPosition(line.position() + std::min(mark.first + mark.count, end),
+                   QTextCursor::KeepAnchor);
+  return span;
 }
 
 void DivisionWindow::KeepSelectedStepInView() {

@@ -3,10 +3,12 @@
 // The written division of the selected fraction, «Деление в тетрадката», in a window of its own
 // that a teacher moves to the projector and resizes. It shows a LessonText that the main window
 // computes and hands it after every call into the form: read-only lines in the lessons'
-// fixed-width font, each mark a tint under its characters with an underline or bold type beside
-// the colour. A screen reader reads the lines one by one; Ctrl+C copies the selection, or every
-// line when nothing is selected. While it has the focus it zooms by the form's steps and keys.
+// fixed-width font, each mark a format of its characters, a tint with an underline or bold type
+// beside the colour. A screen reader reads the lines one by one; Ctrl+C copies the selection, or
+// every line when nothing is selected. While it has the focus it zooms by the form's steps and
+// keys.
 
+#include <QTextCursor>
 #include <QWidget>
 
 #include "ui/lesson/lesson_text.hpp"
@@ -41,7 +43,8 @@ class DivisionWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void ShowMarks();
+  // The characters of a mark; a null cursor for a line that the text does not have.
+  QTextCursor Span(const MarkedSpan& mark) const;
   // Scrolls the line of the long number's selected step into view, if it is out of it.
   void KeepSelectedStepInView();
   QSize SizeForText() const;
