@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -89,6 +91,21 @@ TEST_F(WindowTest, WindowOpensAt100PercentWithCaptionIconAndTitle) {
   EXPECT_EQ(window_->size(), QSize(566, 326 + bar));
   EXPECT_EQ(window_->minimumSize(), QSize(566, 326 + bar));
   EXPECT_GT(window_->maximumSize().width(), 566 * 3);
+  // The menus and entries of the command table, with their access keys and shortcuts.
+  std::vector<std::string> shown, table;
+  for (const QAction* menu : window_->Menus()->actions()) {
+    shown.push_back(menu->text().toStdString());
+    for (const QAction* entry : menu->menu()->actions()) {
+      shown.push_back((entry->text() + u' ' + entry->shortcut().toString()).toStdString());
+    }
+  }
+  for (const Menu& menu : MenuBar()) {
+    table.push_back(menu.title);
+    for (const Command& entry : menu.commands) {
+      table.push_back(std::string(entry.title) + " " + ShortcutText(entry.shortcut));
+    }
+  }
+  EXPECT_EQ(shown, table);
   const QString caption = window_->windowTitle();
   EXPECT_TRUE(caption.startsWith(QStringLiteral("drobi  ")) && caption[7] != u' ')
       << caption.toStdString();
