@@ -85,24 +85,21 @@ TEST_F(WindowTest, DivisionViewPaintsTheMarksAndCopies) {
     int line = 0;
     for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
       for (int at = 0; at < block.length() - 1; ++at) {
-        std::uint32_t tint = 0;
+        QColor tint;  // none
         bool underline = false, bold = false;
         for (const MarkedSpan& mark : text.marks) {
           if (mark.line != line || at < mark.first || at >= mark.first + mark.count) continue;
-          tint = LookOf(mark.role).tint | 0xFF000000;  // opaque, to tell it from none
-          underline |= LookOf(mark.role).underline;
-          bold |= LookOf(mark.role).bold;
+          const MarkLook look = LookOf(mark.role);
+          tint = QColor(look.tint & 0xFF, look.tint >> 8 & 0xFF, look.tint >> 16 & 0xFF);
+          underline |= look.underline;
+          bold |= look.bold;
         }
         QTextCursor after(block);
         after.setPosition(block.position() + at + 1);
         const QTextCharFormat shown = after.charFormat();
-        const QColor colour = shown.background().color();
-        const std::uint32_t seen =
-            shown.background().style() == Qt::NoBrush
-                ? 0
-                : 0xFF000000 | colour.red() | colour.green() << 8 | colour.blue() << 16;
-        if (seen != tint || shown.fontUnderline() != underline ||
-            (shown.fontWeight() >= QFont::Bold) != bold) {
+        const QBrush back = shown.background();
+        if ((back.style() == Qt::NoBrush ? QColor() : back.color()) != tint ||
+            shown.fontUnderline() != underline || (shown.fontWeight() >= QFont::Bold) != bold) {
           wrong += " " + std::to_string(line) + ":" + std::to_string(at);
         }
       }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QWheelEvent>
+#include <tuple>
 
 #include "tests/qt/window_fixture.hpp"
 #include "ui/qt/command_menu_bar.hpp"
@@ -80,15 +81,12 @@ TEST_F(WindowTest, DivisionViewZoomsByTheFormsStepsAndKeys) {
   // A transient window counts as active with its parent; the keys go to the active window.
   ASSERT_TRUE(QTest::qWaitFor([&view] { return QApplication::activeWindow() == &view; }));
   QWidget& lines = *view.Lines();
-  struct Press {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;  // beside Ctrl; none: a wheel notch, up for Key_Up
-    int percent;
-  };
-  const Press kPresses[] = {{Qt::Key_Equal, {}, 125}, {Qt::Key_Plus, Qt::KeypadModifier, 150},
-                            {Qt::Key_Minus, {}, 125}, {Qt::Key_Up, {}, 150},
-                            {Qt::Key_0, {}, 100},     {Qt::Key_Minus, Qt::KeypadModifier, 100},
-                            {Qt::Key_Plus, {}, 125}};
+  // Ctrl and a key with these modifiers; Key_Up is a notch of the wheel up.
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> kPresses[] = {
+      {Qt::Key_Equal, {}, 125}, {Qt::Key_Plus, Qt::KeypadModifier, 150},
+      {Qt::Key_Minus, {}, 125}, {Qt::Key_Up, {}, 150},
+      {Qt::Key_0, {}, 100},     {Qt::Key_Minus, Qt::KeypadModifier, 100},
+      {Qt::Key_Plus, {}, 125}};
   for (const auto& [key, modifiers, percent] : kPresses) {
     if (key == Qt::Key_Up) {
       QWheelEvent notch(QPointF(10, 10), lines.mapToGlobal(QPointF(10, 10)), {}, {0, 120}, {},
