@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "core/random_source.hpp"
+#include "tests/support/scripted_random.hpp"
+#include "ui/lesson/quotient_notes.hpp"
+#include "ui/lesson/written_division.hpp"
 #include "ui/lists.hpp"
 #include "ui/main_form.hpp"
-#include "ui/lesson/quotient_notes.hpp"
 
 namespace drobi {
 namespace {
@@ -100,6 +102,25 @@ void QuotientHoverTexts1000(benchmark::State& state) {
   }
 }
 BENCHMARK(QuotientHoverTexts1000)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The written division's text, as the view recomputes it after every call into the form, for the
+// longest working there is at 90 digits: 1/97, whose period of 96 digits is never reached.
+void WrittenDivision90(benchmark::State& state) {
+  testing::ScriptedRandom random(
+      testing::StartDrawsFor(std::vector<testing::Fraction>(kTableRows, testing::Fraction{1, 2})));
+  MainForm form(random);
+  form.Form_Load();
+  std::vector<testing::Fraction> table(kTableRows, testing::Fraction{1, 2});
+  table[0] = {1, 97};
+  random.Script(testing::DrawsFor(table, 100));
+  form.Spis[kInterval].UserClick(3);  // "100"
+  form.Spis[kLongDigits].UserClick(kNinetyDigits);
+  form.Dylgo.UserClick(45);
+  if (form.Spis[kDenominators].List(0) != "97") state.SkipWithError("no 1/97 in the table");
+  for (auto _ : state) benchmark::DoNotOptimize(WrittenDivisionOf(form));
+  state.counters["lines"] = static_cast<double>(WrittenDivisionOf(form).lines.size());
+}
+BENCHMARK(WrittenDivision90)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace drobi

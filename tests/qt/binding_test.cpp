@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QScrollBar>
+#include <QTextBlock>
 
 #include "tests/qt/window_fixture.hpp"
 #include "tests/support/qt_user_driver.hpp"
 #include "tests/support/scenario_name.hpp"
 #include "tests/support/scenario_run.hpp"
 #include "tests/support/window_scenarios.hpp"
+#include "ui/lesson/written_division.hpp"
+#include "ui/qt/division_window.hpp"
 
 namespace drobi::gui_testing {
 namespace {
@@ -44,6 +48,72 @@ TEST_F(WindowTest, TypingLeavesTheCursorWhereTheUserTyped) {
   QTest::keyClicks(description, QStringLiteral("!"));
   EXPECT_EQ(form_->Text1[0].Text(), std::string(DescriptionText()) + "!");
   EXPECT_EQ(description->textCursor().position(), description->document()->characterCount() - 1);
+}
+
+// Enter on the long number opens the written division, and so does a double click on a row,
+// after the click that selects the row.
+TEST_F(WindowTest, LongNumberOpensTheWrittenDivision) {
+  testing::QtUserDriver driver(*window_);
+  Load();
+  for (const bool by_enter : {true, false}) {
+    SCOPED_TRACE(by_enter ? "Enter" : "double click");
+    if (window_->Division() != nullptr) window_->Division()->close();
+    ASSERT_TRUE(driver.DivisionLines().empty());
+    if (by_enter) {
+      driver.Focus("Dylgo");
+      QTest::keyClick(List("Dylgo"), Qt::Key_Return);
+    } else {
+      driver.ClickRow("Dylgo", 3, true);
+    }
+    EXPECT_EQ(driver.DivisionLines(), WrittenDivisionOf(*form_).lines);
+  }
+  EXPECT_EQ(form_->Dylgo.ListIndex(), 3);
+}
+
+// Each character shows the tint of the last mark on it, with the underline and bold type of every
+// mark on it, and nothing where no mark is; marks of a step selected before are gone.
+// Ctrl+C copies every line, or the selection when there is one.
+TEST_F(WindowTest, DivisionViewPaintsTheMarksAndCopies) {
+  Load();
+  ClickRow("Spis(1)", 9);  // -1/6: the period, the selected step and the repeat overlap
+  window_->Choose(CommandId::kDivisionView);
+  QPlainTextEdit& view = *window_->Division()->Lines();
+  for (const int step : {3, 1}) {
+    ClickRow("Dylgo", step);
+    const LessonText text = WrittenDivisionOf(*form_);
+    std::string wrong;
+    int line = 0;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+      for (int at = 0; at < block.length() - 1; ++at) {
+        QColor tint;  // none
+        bool underline = false, bold = false;
+        for (const MarkedSpan& mark : text.marks) {
+          if (mark.line != line || at < mark.first || at >= mark.first + mark.count) continue;
+          const MarkLook look = LookOf(mark.role);
+          tint = QColor(look.tint & 0xFF, look.tint >> 8 & 0xFF, look.tint >> 16 & 0xFF);
+          underline |= look.underline;
+          bold |= look.bold;
+        }
+        QTextCursor after(block);
+        after.setPosition(block.position() + at + 1);
+        const QTextCharFormat shown = after.charFormat();
+        const QBrush back = shown.background();
+        if ((back.style() == Qt::NoBrush ? QColor() : back.color()) != tint ||
+            shown.fontUnderline() != underline || (shown.fontWeight() >= QFont::Bold) != bold) {
+          wrong += " " + std::to_string(line) + ":" + std::to_string(at);
+        }
+      }
+      ++line;
+    }
+    EXPECT_EQ(wrong, "") << "step " << step;
+  }
+  QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), WrittenDivisionOf(*form_).Joined());
+  QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+  QTest::keyClick(&view, Qt::Key_End, Qt::ShiftModifier);
+  QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+            WrittenDivisionOf(*form_).lines.front());
 }
 
 }  // namespace

@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include "tests/qt/window_fixture.hpp"
+#include "ui/qt/command_menu_bar.hpp"
 
 namespace drobi::gui_testing {
 namespace {
@@ -80,9 +83,29 @@ INSTANTIATE_TEST_SUITE_P(EveryControl, ControlPlace, ::testing::ValuesIn(kPlaces
                          });
 
 TEST_F(WindowTest, WindowOpensAt100PercentWithCaptionIconAndTitle) {
-  EXPECT_EQ(window_->size(), QSize(566, 326));
-  EXPECT_EQ(window_->minimumSize(), QSize(566, 326));
+  // The menu bar sits above the form's client area, which it leaves as it is.
+  const int bar = window_->ClientArea()->y();
+  EXPECT_EQ(window_->Menus()->geometry(), QRect(0, 0, 566, bar));
+  EXPECT_GT(bar, 0);
+  EXPECT_EQ(window_->ClientArea()->geometry(), QRect(0, bar, 566, 326));
+  EXPECT_EQ(window_->size(), QSize(566, 326 + bar));
+  EXPECT_EQ(window_->minimumSize(), QSize(566, 326 + bar));
   EXPECT_GT(window_->maximumSize().width(), 566 * 3);
+  // The menus and entries of the command table, with their access keys and shortcuts.
+  std::vector<std::string> shown, table;
+  for (const QAction* menu : window_->Menus()->actions()) {
+    shown.push_back(menu->text().toStdString());
+    for (const QAction* entry : menu->menu()->actions()) {
+      shown.push_back((entry->text() + u' ' + entry->shortcut().toString()).toStdString());
+    }
+  }
+  for (const Menu& menu : MenuBar()) {
+    table.push_back(menu.title);
+    for (const Command& entry : menu.commands) {
+      table.push_back(std::string(entry.title) + " " + ShortcutText(entry.shortcut));
+    }
+  }
+  EXPECT_EQ(shown, table);
   const QString caption = window_->windowTitle();
   EXPECT_TRUE(caption.startsWith(QStringLiteral("drobi  ")) && caption[7] != u' ')
       << caption.toStdString();

@@ -15,6 +15,7 @@
 #include "tests/reliability/soak_run.hpp"
 #include "tests/reliability/soak_settings.hpp"
 #include "tests/support/qt_user_driver.hpp"
+#include "ui/lesson/written_division.hpp"
 #include "ui/main_form.hpp"
 #include "ui/qt/main_window.hpp"
 
@@ -55,6 +56,11 @@ std::string WidgetSoakRun(std::uint64_t seed, std::int64_t length) {
     std::vector<std::string> found = testing::ShownDifferences(driver, form);
     for (std::string& mark : testing::PeriodMarkDifferences(dylgo, form)) {
       found.push_back(std::move(mark));
+    }
+    // A double click on the long number opens the written division, which then follows the form.
+    const std::vector<std::string> division = driver.DivisionLines();
+    if (!division.empty() && division != WrittenDivisionOf(form).lines) {
+      found.push_back("the written division shows another division than the form's");
     }
     found.insert(found.end(), errors.begin(), errors.end());
     errors.clear();

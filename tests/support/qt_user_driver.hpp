@@ -2,11 +2,14 @@
 
 // The Qt window driven as a user does: mouse events enter through the window, so the widget under
 // the pointer takes them and Qt itself makes a double click out of two quick presses; keys go to
-// the widget with the focus.
+// the widget with the focus. A command is chosen with two clicks, on its menu's title in the menu
+// bar and on its entry in the menu that opens.
 
 #include <QApplication>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <QWidget>
 #include <QWindow>
 #include <stdexcept>
@@ -15,13 +18,16 @@
 
 #include "tests/support/qt_lists.hpp"
 #include "tests/support/user_driver.hpp"
+#include "ui/qt/command_menu_bar.hpp"
+#include "ui/qt/division_window.hpp"
 #include "ui/qt/list_view.hpp"
+#include "ui/qt/main_window.hpp"
 
 namespace drobi::testing {
 
 class QtUserDriver : public UserDriver {
  public:
-  explicit QtUserDriver(QWidget& window) : window_(window) {}
+  explicit QtUserDriver(MainWindow& window) : window_(window) {}
 
   void ClickRow(const std::string& list, int row, bool twice = false) override {
     ListView* view = List(list);
@@ -74,10 +80,36 @@ class QtUserDriver : public UserDriver {
     return focus != nullptr ? focus->objectName().toStdString() : "";
   }
   Rgb ColourAt(int x, int y) const override {
-    const QImage image = window_.grab().toImage();
-    const qreal scale = image.width() / qreal(window_.width());
+    QWidget& client = *window_.ClientArea();
+    const QImage image = client.grab().toImage();
+    const qreal scale = image.width() / qreal(client.width());
     const QColor seen = image.pixelColor((QPointF(x, y) * scale).toPoint());
     return {seen.red(), seen.green(), seen.blue()};
+  }
+
+  void Choose(CommandId command) override {
+    CommandMenuBar& bar = *window_.Menus();
+    QAction* entry = bar.Action(command);
+    for (QAction* title : bar.actions()) {
+      QMenu* menu = title->menu();
+      if (menu == nullptr || !menu->actions().contains(entry)) continue;
+      QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(title).center());
+      if (!menu->isVisible()) throw std::logic_error("a click on its title opens no menu");
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+      // A disabled entry leaves the menu open, which the user then closes.
+      if (menu->isVisible()) QTest::keyClick(menu, Qt::Key_Escape);
+      return;
+    }
+    throw std::logic_error("no menu holds the command");
+  }
+  std::vector<std::string> DivisionLines() const override {
+    const DivisionWindow* view = window_.Division();
+    if (view == nullptr || !view->isVisible()) return {};
+    std::vector<std::string> lines;
+    for (QTextBlock line = view->Lines()->document()->begin(); line.isValid(); line = line.next()) {
+      lines.push_back(line.text().toStdString());
+    }
+    return lines;
   }
 
  private:
@@ -118,7 +150,7 @@ class QtUserDriver : public UserDriver {
     }
   }
 
-  QWidget& window_;
+  MainWindow& window_;
 };
 
 }  // namespace drobi::testing

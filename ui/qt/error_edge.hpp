@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <functional>
+#include <utility>
 
 #include "ui/error_report.hpp"
 
@@ -22,12 +23,17 @@ class ErrorEdge {
 
   void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
   void SetEnding(Ending ending) { ending_ = std::move(ending); }
+  // Called when a call into the form has ended well, after the outermost one only, for the views
+  // that show the form as a whole; an error it throws is the call's.
+  void SetSettled(std::function<void()> settled) { settled_ = std::move(settled); }
 
   template <typename Action>
   void Run(Action&& action) noexcept {
     if (failed_) return;
     try {
+      const Nesting nesting(depth_);
       action();
+      if (depth_ == 1 && settled_) settled_();
     } catch (...) {
       Fail(std::current_exception());
     }
@@ -38,8 +44,22 @@ class ErrorEdge {
  private:
   void Fail(std::exception_ptr error) noexcept;
 
+  // Counts the calls into the form that are running, however each ends.
+  class Nesting {
+   public:
+    explicit Nesting(int& depth) : depth_(depth) { ++depth_; }
+    ~Nesting() { --depth_; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+   private:
+    int& depth_;
+  };
+
   Reporter reporter_;
   Ending ending_;
+  std::function<void()> settled_;
+  int depth_ = 0;
   bool failed_ = false;
 };
 

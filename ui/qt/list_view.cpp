@@ -62,7 +62,9 @@ void ListView::mousePressEvent(QMouseEvent* event) {
 
 void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
   // The second press of a double click is a click of its own.
+  const bool on_row = indexAt(event->position().toPoint()).isValid();
   mousePressEvent(event);
+  if (on_row && event->button() == Qt::LeftButton) emit Opened();
 }
 
 void ListView::keyPressEvent(QKeyEvent* event) {
@@ -71,6 +73,7 @@ void ListView::keyPressEvent(QKeyEvent* event) {
   // "first row" for the first move).
   if (currentIndex().row() != list_.ListIndex()) rows_.FollowSelection();
   QListView::keyPressEvent(event);
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) emit Opened();
 }
 
 void ListView::focusInEvent(QFocusEvent* event) {

@@ -37,6 +37,11 @@ class ListView : public QListView {
   // Scrolls the selected row into view, as after the rows grew or shrank with the zoom.
   void KeepSelectionInView();
 
+ signals:
+  // The user asks for more of the list than its rows: Enter, or a double click on a row (after
+  // the click that the second press is).
+  void Opened();
+
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;

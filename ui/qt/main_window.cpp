@@ -1,5 +1,6 @@
 #include "ui/qt/main_window.hpp"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -7,18 +8,21 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QWheelEvent>
 #include <cstdio>
 #include <memory>
 
 #include "ui/form_controls.hpp"
+#include "ui/lesson/row_texts.hpp"
+#include "ui/lesson/written_division.hpp"
 #include "ui/qt/click_label.hpp"
+#include "ui/qt/command_keys.hpp"
+#include "ui/qt/command_menu_bar.hpp"
+#include "ui/qt/division_window.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/scroll_bar_style.hpp"
 #include "ui/qt/text_field.hpp"
-#include "ui/lesson/row_texts.hpp"
 #include "ui/window_layout.hpp"
 #include "ui/window_scale.hpp"
 
@@ -67,9 +71,6 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  // Never smaller than the form at 100 %.
-  setMinimumSize(ClientSize(scale_));
-  resize(ClientSize(scale_));
   FillBackground(*this, window.back_colour);
   setFont(MainWindowFont());
   // A Windows list shows its selected row in the highlight colour also without focus; the three
@@ -79,19 +80,27 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
   }
   setPalette(palette);
+  menu_bar_ = new CommandMenuBar(this);
+  // The bar looks as the platform's do, not in the form's colour, and keeps the font of 100 %
+  // as the window zooms: its height is what the window adds to the form's client area.
+  QPalette platform = QApplication::palette(menu_bar_);
+  for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::ButtonText}) {
+    platform.setBrush(role, platform.brush(role));  // set, so that the window's does not pass on
+  }
+  menu_bar_->setPalette(platform);
+  menu_bar_->setAutoFillBackground(true);
+  menu_bar_->setFont(font());
+  menu_height_ = menu_bar_->sizeHint().height();
+  menu_bar_->setGeometry(0, 0, ClientSize(scale_).width(), menu_height_);
+  menu_bar_->EnableFor(scale_.Percent());
+  connect(menu_bar_, &CommandMenuBar::Chosen, this, &MainWindow::Choose);
+  // Never smaller than the form at 100 %.
+  setMinimumSize(WindowSize(scale_));
+  resize(WindowSize(scale_));
   content_ = new QWidget(this);
-  content_->setGeometry(QRect(QPoint(), ClientSize(scale_)));
+  content_->setGeometry(QRect(QPoint(0, menu_height_), ClientSize(scale_)));
   CreateControls();
-
-  const auto zoom_keys = [this](const QList<QKeySequence>& keys, int direction) {
-    auto* shortcut = new QShortcut(this);
-    shortcut->setKeys(keys);
-    connect(shortcut, &QShortcut::activated, this, [this, direction] { Zoom(direction); });
-  };
-  zoom_keys(
-      QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal), 1);
-  zoom_keys(QKeySequence::keyBindings(QKeySequence::ZoomOut), -1);
-  zoom_keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, 0);
+  edge_.SetSettled([this] { FollowForm(); });
   // Ctrl and the wheel zoom over any part of the window, also over a list or text field that
   // would scroll by the wheel.
   QCoreApplication::instance()->installEventFilter(this);
@@ -106,6 +115,7 @@ void MainWindow::CreateControls() {
       case ControlKind::kList: {
         auto* list = new ListView(ListOf(form_, control), edge_, content_);
         if (auto texts = RowTextsFor(form_, control)) list->Rows().SetRowTexts(std::move(texts));
+        if (control.long_number) connect(list, &ListView::Opened, this, &MainWindow::OpenDivision);
         widget = list;
         break;
       }
@@ -166,21 +176,23 @@ void MainWindow::Zoom(int direction) {
   const QSize room = screen()->availableGeometry().size() - (frameGeometry().size() - size());
   WindowScale zoom(kDefaultDpi, direction == 0 ? 100 : scale_.NextStep(direction));
   while (zoom.Factor() > 1 &&
-         (ClientSize(zoom).width() > room.width() || ClientSize(zoom).height() > room.height())) {
+         (WindowSize(zoom).width() > room.width() || WindowSize(zoom).height() > room.height())) {
     zoom = WindowScale(kDefaultDpi, zoom.NextStep(-1));
   }
   // A larger step that does not fit does not make the window smaller.
   if (direction > 0 && zoom.Factor() <= scale_.Factor()) return;
   if (isMaximized() || isFullScreen()) showNormal();
   zoom_ = zoom;
-  resize(ClientSize(zoom));
-  if (size() == ClientSize(zoom)) LayOut(zoom);
+  resize(WindowSize(zoom));
+  if (size() == WindowSize(zoom)) LayOut(zoom);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  LayOut(size() == ClientSize(zoom_) ? zoom_
-                                     : WindowScale::Fitting(width(), height(), kDefaultDpi));
+  menu_bar_->setGeometry(0, 0, width(), menu_height_);
+  LayOut(size() == WindowSize(zoom_)
+             ? zoom_
+             : WindowScale::Fitting(width(), height() - menu_height_, kDefaultDpi));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -202,7 +214,13 @@ void MainWindow::LayOut(const WindowScale& scale) {
   if (!(scale == scale_)) Rescale(scale);
   const QSize client = ClientSize(scale);
   content_->setGeometry(
-      QRect(QPoint((width() - client.width()) / 2, (height() - client.height()) / 2), client));
+      QRect(QPoint((width() - client.width()) / 2,
+                   menu_height_ + (height() - menu_height_ - client.height()) / 2),
+            client));
+}
+
+QSize MainWindow::WindowSize(const WindowScale& scale) const {
+  return ClientSize(scale) + QSize(0, menu_height_);
 }
 
 void MainWindow::Rescale(const WindowScale& scale) {
@@ -221,6 +239,7 @@ void MainWindow::Rescale(const WindowScale& scale) {
     }
   }
   bar_style_->SetFactor(factor);
+  menu_bar_->EnableFor(scale.Percent());
   const auto layout = MainWindowControls();
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const ControlLayout& control = layout[i];
@@ -241,6 +260,39 @@ void MainWindow::Rescale(const WindowScale& scale) {
       button->SetEdge(scale.Lengthen(2));
     }
   }
+}
+
+void MainWindow::Choose(CommandId id) {
+  switch (id) {
+    case CommandId::kDivisionView:
+      OpenDivision();
+      return;
+    case CommandId::kZoomIn:
+    case CommandId::kZoomOut:
+    case CommandId::kActualSize:
+      Zoom(ZoomDirection(id));
+      return;
+    case CommandId::kAbout:
+      ShowAbout();
+      return;
+  }
+}
+
+void MainWindow::OpenDivision() {
+  if (division_ == nullptr) division_ = new DivisionWindow(this);
+  // The written division reads the form, whose errors go where the handlers' go.
+  edge_.Run([this] { division_->SetText(WrittenDivisionOf(form_)); });
+  if (!edge_.Failed()) division_->Open();
+}
+
+void MainWindow::FollowForm() {
+  if (division_ != nullptr && division_->isVisible()) division_->SetText(WrittenDivisionOf(form_));
+}
+
+void MainWindow::ShowAbout() {
+  QStringList lines;
+  for (const char* line : AboutLines()) lines.push_back(QString::fromUtf8(line));
+  QMessageBox::about(this, QString::fromUtf8(kAboutTitle), lines.join(u'\n'));
 }
 
 void MainWindow::ShowError(const ErrorReport& report) {

@@ -11,7 +11,11 @@
 //
 // The window grows as the user drags its frame or zooms (Ctrl and plus, minus or 0, Ctrl and the
 // wheel): the form's content is laid out again at the largest WindowScale that fits, centred on
-// the window's back colour.
+// the window's back colour below the menu bar, which keeps its size.
+//
+// The menu bar comes from the command table. «Деление в тетрадката» (also Enter or a double click
+// on the long number) opens the DivisionWindow, which the window hands the written division after
+// every call into the form that ends well.
 
 #include <QFont>
 #include <QLocale>
@@ -20,12 +24,15 @@
 #include <vector>
 
 #include "core/number_style.hpp"
+#include "ui/lesson/menu_commands.hpp"
 #include "ui/main_form.hpp"
 #include "ui/qt/error_edge.hpp"
 #include "ui/window_scale.hpp"
 
 namespace drobi {
 
+class CommandMenuBar;
+class DivisionWindow;
 class ScrollBarStyle;
 
 class MainWindow : public QWidget {
@@ -54,6 +61,15 @@ class MainWindow : public QWidget {
   // largest that fits.
   void Zoom(int direction);
 
+  // The form's client area, below the menu bar.
+  QWidget* ClientArea() const { return content_; }
+  CommandMenuBar* Menus() const { return menu_bar_; }
+  // The view of the written division; nullptr until it is first opened.
+  DivisionWindow* Division() const { return division_; }
+
+  // What a choice from the menu bar or one of its shortcuts does.
+  void Choose(CommandId id);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,11 +80,20 @@ class MainWindow : public QWidget {
   // Places the content and every control at `scale`, and sizes the fonts and the drawn marks.
   void LayOut(const WindowScale& scale);
   void Rescale(const WindowScale& scale);
+  // The window's size for the client area at `scale`, with the menu bar above it.
+  QSize WindowSize(const WindowScale& scale) const;
+  void OpenDivision();
+  // Shows the form's written division in the view while it is open.
+  void FollowForm();
+  void ShowAbout();
 
   MainForm& form_;
   ErrorEdge edge_;
-  QWidget* content_;                // the form's client area, which clips Text1(1)
-  std::vector<QWidget*> controls_;  // in the layout's order
+  QWidget* content_;  // the form's client area, which clips Text1(1)
+  CommandMenuBar* menu_bar_;
+  int menu_height_;                     // the bar's, the same at every zoom
+  DivisionWindow* division_ = nullptr;  // a window of its own, made when first opened
+  std::vector<QWidget*> controls_;      // in the layout's order
   WindowScale scale_;
   // The zoom step asked for last, which the window's size, once it has it, lays out exactly.
   WindowScale zoom_;

@@ -8,6 +8,7 @@
 
 #include "core/random_source.hpp"
 #include "ui/main_form.hpp"
+#include "ui/qt/lazy_icon_style.hpp"
 #include "ui/qt/main_window.hpp"
 #include "ui/qt/start_up.hpp"
 
@@ -24,6 +25,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(MainWindow&)>& s
   // Qt's own texts (tool tips, the error box) and the empty documents of new text fields use the
   // application font; making it the window's keeps a second font from being loaded at start-up.
   QApplication::setFont(MainWindowFont());
+  QApplication::setStyle(new LazyIconStyle(QApplication::style()));
 
   QTranslator qt_texts;
   InstallQtTexts(app, qt_texts);
