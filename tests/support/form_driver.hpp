@@ -5,11 +5,13 @@
 // last clicked or focused as the windows' lists do, and typing goes to the end of the field.
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "tests/support/user_driver.hpp"
+#include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/written_division.hpp"
 #include "ui/main_form.hpp"
 
@@ -96,6 +98,23 @@ class FormDriver : public UserDriver {
   std::vector<std::string> DivisionLines() const override {
     return division_open_ ? WrittenDivisionOf(form_).lines : std::vector<std::string>{};
   }
+  std::string EnterFraction(const std::string& typed) override {
+    const auto read = ReadFraction(typed);
+    if (const auto* message = std::get_if<std::string>(&read)) return *message;
+    drobi::EnterFraction(form_, std::get<EnteredFraction>(read));
+    return {};
+  }
+  std::vector<std::string> Exercise(TaskKind kind, const std::string& answer) override {
+    if (!exercises_) exercises_.emplace(form_, kind);
+    if (exercises_->Kind() != kind) exercises_->SetKind(kind);
+    const std::string question = exercises_->Question();
+    const Verdict verdict = answer == "К"   ? exercises_->AnswerEnds(true)
+                            : answer == "П" ? exercises_->AnswerEnds(false)
+                                            : exercises_->Answer(answer);
+    const std::string count = exercises_->Count();
+    exercises_->Next();
+    return {question, verdict.shown, count};
+  }
 
  private:
   ListBox& List(const std::string& name) const {
@@ -115,6 +134,7 @@ class FormDriver : public UserDriver {
   MainForm& form_;
   std::string focus_;
   bool division_open_ = false;
+  std::optional<Exercises> exercises_;
 };
 
 }  // namespace drobi::testing

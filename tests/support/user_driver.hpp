@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/lesson/exercises.hpp"
 #include "ui/lesson/menu_commands.hpp"
 #include "ui/main_form.hpp"
 
@@ -54,6 +55,14 @@ class UserDriver {
   virtual void Choose(CommandId command) = 0;
   // The lines that the view of the written division shows; none while it is closed.
   virtual std::vector<std::string> DivisionLines() const = 0;
+
+  // «Въведете дроб…» chosen, `typed` typed into its field and Enter pressed: "" when the dialog
+  // took the fraction and closed, else the message it shows, after which Escape closes it.
+  virtual std::string EnterFraction(const std::string& typed) = 0;
+  // One task of «Упражнения», the view opened when it is closed and `kind` chosen in it: `answer`
+  // typed and Enter pressed, or for kEndsOrRepeats the key К or П; then «Следваща задача». What
+  // the view showed: the question before the answer, the verdict and the count after it.
+  virtual std::vector<std::string> Exercise(TaskKind kind, const std::string& answer) = 0;
 };
 
 }  // namespace drobi::testing

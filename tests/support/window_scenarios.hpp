@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/exact.hpp"
 #include "tests/support/scenario_run.hpp"
 #include "tests/support/scripted_random.hpp"
 #include "tests/support/user_driver.hpp"
@@ -30,6 +31,63 @@ inline void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scena
 
 // Form_Load draws two tables of sixteen rows, four draws a row.
 inline constexpr std::size_t kStartDraws = 128;
+
+// One kind of exercise on the first two rows, 1/7 answered rightly and -3/7 wrongly, the right
+// answers worked out without the program.
+inline void RunExercise(ScenarioRun& run, TaskKind kind) {
+  run.Load();
+  const auto exact = [&run](long long p, long long q) { return ExactNotation(p, q, run.decimal); };
+  const auto rounded = [&run](long long p, long long q) {
+    return ExactRounded(p, q, 4, run.decimal);
+  };
+  struct Task {
+    const char* question;
+    std::string answer, said;
+  };
+  std::vector<Task> tasks;
+  switch (kind) {
+    case TaskKind::kEndsOrRepeats:
+      tasks = {{"Крайна или периодична е десетичната дроб на 1/7?", "П", "Вярно. "},
+               {"Крайна или периодична е десетичната дроб на -3/7?", "К",
+                "Грешно: вярното е периодична. "}};
+      break;
+    case TaskKind::kRounding:
+      tasks = {
+          {"Закръглете 1/7 до 4 цифри след десетичната запетая", rounded(1, 7), "Вярно. "},
+          {"Закръглете -3/7 до 4 цифри след десетичната запетая", "0,4286", "Грешно: вярното е "}};
+      break;
+    case TaskKind::kExactValue:
+      tasks = {{"Запишете 1/7 като десетична дроб, с периода в скоби", "0,(142857)", "Вярно. "},
+               {"Запишете -3/7 като десетична дроб, с периода в скоби", "-0,(4285)",
+                "Грешно: вярното е "}};
+      break;
+    case TaskKind::kBackToFraction:
+      tasks = {{"", "2/14", "Вярно, но съкратете я: 1/7. "},
+               {"", "3/7", "Грешно: вярното е -3/7. "}};
+      break;
+  }
+  const char* counts[] = {"Верни: 1 · Грешни: 0 · Пропуснати: 0",
+                          "Верни: 1 · Грешни: 1 · Пропуснати: 0"};
+  for (std::size_t i = 0; i < tasks.size(); ++i) {
+    const auto& [p, q] = kStartTable[i];
+    SCOPED_TRACE("task on " + std::to_string(p) + "/" + std::to_string(q));
+    const std::vector<std::string> shown = run.driver.Exercise(kind, tasks[i].answer);
+    ASSERT_EQ(shown.size(), 3u);
+    const std::string question = kind == TaskKind::kBackToFraction
+                                     ? "Запишете " + exact(p, q) + " като обикновена дроб"
+                                     : tasks[i].question;
+    EXPECT_EQ(shown[0], question);
+    EXPECT_TRUE(shown[1].starts_with(tasks[i].said)) << shown[1];
+    if (kind == TaskKind::kRounding && i == 1) {
+      EXPECT_NE(shown[1].find(rounded(p, q).substr(1)), std::string::npos) << shown[1];
+    }
+    if (kind == TaskKind::kExactValue && i == 1) {
+      EXPECT_NE(shown[1].find(exact(p, q).substr(1)), std::string::npos) << shown[1];
+    }
+    EXPECT_EQ(shown[2], counts[i]);
+  }
+  run.ExpectShows(kStartTable, 4, 0, 40);
+}
 
 inline const std::vector<Scenario> kWindowScenarios{
     {"before-load",
@@ -187,6 +245,25 @@ inline const std::vector<Scenario> kWindowScenarios{
        run.ExpectShows(kStartTable, 2, 14, 90);
      }},
 
+    // The teacher's fraction into the selected row, then a decimal, then one that cannot be.
+    {"teachers-fraction-goes-into-the-selected-row",
+     [](ScenarioRun& run) {
+       run.Load();
+       run.driver.ClickRow("Spis(1)", 5);
+       run.driver.Choose(CommandId::kDivisionView);
+       std::vector<Fraction> table = kStartTable;
+       for (const auto& [typed, fraction] :
+            {std::pair{"22/7", Fraction{22, 7}}, {" -0,1(6) ", Fraction{-1, 6}}}) {
+         EXPECT_EQ(run.driver.EnterFraction(typed), "") << typed;
+         table[5] = fraction;
+         run.ExpectShows(table, 4, 5, 40);
+         run.ExpectDivision(table, 5, 40, 4);
+       }
+       EXPECT_TRUE(run.driver.EnterFraction("1/0").starts_with("На 0 не се дели"));
+       run.ExpectShows(table, 4, 5, 40);
+       EXPECT_EQ(run.random.Drawn(), kStartDraws);
+     }},
+
     {"clear-empties-the-table-until-a-digit-count-is-chosen",
      [](ScenarioRun& run) {
        run.Load();
@@ -291,6 +368,12 @@ inline const std::vector<Scenario> kWindowScenarios{
        }
      },
      true},
+    {"exercise-ends-or-repeats",
+     [](ScenarioRun& run) { RunExercise(run, TaskKind::kEndsOrRepeats); }},
+    {"exercise-rounding", [](ScenarioRun& run) { RunExercise(run, TaskKind::kRounding); }},
+    {"exercise-exact-value", [](ScenarioRun& run) { RunExercise(run, TaskKind::kExactValue); }},
+    {"exercise-back-to-fraction",
+     [](ScenarioRun& run) { RunExercise(run, TaskKind::kBackToFraction); }},
 };
 
 }  // namespace drobi::testing
