@@ -8,8 +8,10 @@
 namespace drobi {
 namespace {
 
-constexpr std::array<Command, 1> kLesson{{
+constexpr std::array<Command, 3> kLesson{{
     {CommandId::kDivisionView, "&Деление в тетрадката", {'D'}},
+    {CommandId::kEnterFraction, "&Въведете дроб…", {'E'}},
+    {CommandId::kExercises, "&Упражнения", {'U'}},
 }};
 constexpr std::array<Command, 3> kView{{
     {CommandId::kZoomIn, "&Увеличи", {'+'}},
@@ -53,6 +55,8 @@ bool CommandEnabled(CommandId id, int zoom_percent) {
     case CommandId::kActualSize:
       return zoom_percent != kZoomSteps[0];
     case CommandId::kDivisionView:
+    case CommandId::kEnterFraction:
+    case CommandId::kExercises:
     case CommandId::kAbout:
       return true;
   }

@@ -12,6 +12,8 @@ namespace drobi {
 
 enum class CommandId {
   kDivisionView,  // opens the written division of the selected fraction
+  kEnterFraction,  // the teacher's own fraction into the selected row
+  kExercises,      // opens the exercises
   kZoomIn,
   kZoomOut,
   kActualSize,
