@@ -1,6 +1,8 @@
 #include "ui/lesson/written_division.hpp"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdlib>
 #include <numeric>
 
@@ -76,14 +78,22 @@ enum class Stop { kZero, kRepeat, kDigits };
 // Builds the lines and their marks. Every line of the working is ASCII, so its columns are bytes.
 class Page {
  public:
+  void Reserve(std::size_t lines) { text_.lines.reserve(lines); }
   int Add(std::string line) {
     text_.lines.push_back(std::move(line));
     return static_cast<int>(text_.lines.size()) - 1;
   }
-  // `text` placed so that its last character stands in column `end`.
-  int AddRight(const std::string& text, int end) {
-    return Add(std::string(static_cast<std::size_t>(std::max(0, end + 1 - Width(text))), ' ') +
-               text);
+  // `value`, after a minus when `minus`, placed so that its last digit stands in column `end`:
+  // each line is made in one piece, as the view asks for up to 185 of them on every click.
+  int AddRight(long long value, int end, bool minus = false) {
+    std::array<char, 24> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    const int width = static_cast<int>(written.ptr - digits.data()) + (minus ? 1 : 0);
+    std::string line(static_cast<std::size_t>(std::max(0, end + 1 - width)), ' ');
+    line.reserve(line.size() + static_cast<std::size_t>(width));
+    if (minus) line += '-';
+    line.append(digits.data(), written.ptr);
+    return Add(std::move(line));
   }
   void Mark(int line, int first, int count, MarkRole role) {
     if (count > 0) text_.marks.push_back({line, first, count, role});
@@ -101,7 +111,6 @@ class Page {
   LessonText Take() { return std::move(text_); }
 
  private:
-  static int Width(const std::string& text) { return static_cast<int>(text.size()); }
   LessonText text_;
 };
 
@@ -144,6 +153,7 @@ LessonText WrittenDivision(long long p, long long q, int digits, const NumberSty
 
   // The first line, the quotient's characters counted as it grows for the marks.
   Page page;
+  page.Reserve(2 * static_cast<std::size_t>(steps) + 8);
   const std::string dividend = SignedText(p);
   std::string quotient = p != 0 && (p < 0) != (q < 0) ? style.negative_sign : "";
   quotient += PlainText(whole);
@@ -151,9 +161,14 @@ LessonText WrittenDivision(long long p, long long q, int digits, const NumberSty
   const int whole_at = CharCount(head) + CharCount(quotient) - CharCount(PlainText(whole));
   std::vector<int> digit_at;  // the column of each digit found
   if (steps > 0) quotient += style.decimal_separator;
+  digit_at.reserve(found.size());
+  int column = CharCount(head) + CharCount(quotient);  // the digits and '(' are one column each
   for (int k = 0; k < steps; ++k) {
-    if (k == repeated_from) quotient += '(';
-    digit_at.push_back(CharCount(head) + CharCount(quotient));
+    if (k == repeated_from) {
+      quotient += '(';
+      ++column;
+    }
+    digit_at.push_back(column++);
     quotient += static_cast<char>('0' + found[static_cast<std::size_t>(k)]);
   }
   if (stop == Stop::kRepeat) quotient += ')';
@@ -166,14 +181,14 @@ LessonText WrittenDivision(long long p, long long q, int digits, const NumberSty
 
   // The working, each step one column right of the one before: place value, as on paper.
   const int end = static_cast<int>(dividend.size()) - 1;
-  const int whole_product = whole != 0 ? page.AddRight("-" + PlainText(whole * b), end) : -1;
+  const int whole_product = whole != 0 ? page.AddRight(whole * b, end, true) : -1;
   std::vector<int> step_line;  // the line of step k + 1's remainder with its zero
   for (int k = 0; k < steps; ++k) {
     const std::size_t i = static_cast<std::size_t>(k);
-    step_line.push_back(page.AddRight(PlainText(remainders[i] * 10), end + k + 1));
-    page.AddRight("-" + PlainText(b * found[i]), end + k + 1);
+    step_line.push_back(page.AddRight(remainders[i] * 10, end + k + 1));
+    page.AddRight(b * found[i], end + k + 1, true);
   }
-  const int last_line = page.AddRight(PlainText(remainders.back()), end + steps);
+  const int last_line = page.AddRight(remainders.back(), end + steps);
   if (stop == Stop::kRepeat) {
     // Where the remainder first stood: the digits before the zero written to it.
     const int first_seen = step_line[static_cast<std::size_t>(repeated_from)];
