@@ -8,6 +8,18 @@
 
 namespace drobi {
 
+// Counts the calls into the form that are running, however each ends.
+class CallNesting {
+ public:
+  explicit CallNesting(int& depth) : depth_(depth) { ++depth_; }
+  ~CallNesting() { --depth_; }
+  CallNesting(const CallNesting&) = delete;
+  CallNesting& operator=(const CallNesting&) = delete;
+
+ private:
+  int& depth_;
+};
+
 // The border between a window system's events and the form, for a window system through whose
 // own code an exception must not pass (a window procedure, the browser's event loop). Every call
 // into the form goes through Run(). The first error is reported and the program has ended: from
@@ -35,7 +47,7 @@ class FormEdge {
     if (failed_) return false;
     std::exception_ptr error;
     try {
-      const Nesting nesting(depth_);
+      const CallNesting nesting(depth_);
       {
         const Held held(depth_ == 1 && hold_ ? &hold_ : nullptr);
         action();
@@ -54,18 +66,6 @@ class FormEdge {
   bool Failed() const { return failed_; }
 
  private:
-  // Counts the calls into the form that are running, however each ends.
-  class Nesting {
-   public:
-    explicit Nesting(int& depth) : depth_(depth) { ++depth_; }
-    ~Nesting() { --depth_; }
-    Nesting(const Nesting&) = delete;
-    Nesting& operator=(const Nesting&) = delete;
-
-   private:
-    int& depth_;
-  };
-
   class Held {
    public:
     explicit Held(const std::function<void(bool)>* hold) : hold_(hold) {

@@ -16,6 +16,24 @@ inline constexpr int kDefaultDpi = 96;
 // The zoom steps of the keys and the wheel, in per cent of the screen's own size.
 inline constexpr int kZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 
+// Turns of a mouse wheel with Ctrl gathered into zoom steps: one notch, 120 eighths of a degree,
+// is one step, however finely a wheel or touchpad reports it.
+class WheelSteps {
+ public:
+  // +1 or -1 once the turns add up to a notch that way, else 0.
+  int Turn(int eighths) {
+    gathered_ += eighths;
+    if (gathered_ > -kNotch && gathered_ < kNotch) return 0;
+    const int step = gathered_ > 0 ? 1 : -1;
+    gathered_ = 0;
+    return step;
+  }
+
+ private:
+  static constexpr int kNotch = 120;
+  int gathered_ = 0;
+};
+
 class WindowScale {
  public:
   // dpi/96 times percent/100: at 96 dpi and 100 % one pixel is 15 twips.

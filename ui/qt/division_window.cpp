@@ -19,9 +19,6 @@
 namespace drobi {
 namespace {
 
-// One notch of a mouse wheel, in eighths of a degree.
-constexpr int kWheelNotch = 120;
-
 QFont LessonFont(int zoom_percent) {
   QFont font(QString::fromUtf8(kLessonFontFamily));
   font.setStyleHint(QFont::TypeWriter);
@@ -164,11 +161,7 @@ bool DivisionWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lines_->viewport() && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
-    wheel_ += wheel->angleDelta().y();
-    if (wheel_ >= kWheelNotch || wheel_ <= -kWheelNotch) {
-      Zoom(wheel_ > 0 ? 1 : -1);
-      wheel_ = 0;
-    }
+    if (const int step = wheel_.Turn(wheel->angleDelta().y())) Zoom(step);
     return true;
   }
   return QWidget::eventFilter(watched, event);

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "ui/lesson/lesson_text.hpp"
+#include "ui/window_scale.hpp"
 
 class QPlainTextEdit;
 
@@ -52,7 +53,7 @@ class DivisionWindow : public QWidget {
   QPlainTextEdit* lines_;
   LessonText text_;
   int zoom_ = 100;
-  int wheel_ = 0;  // wheel turns not yet a zoom step, in eighths of a degree
+  WheelSteps wheel_;
   bool opened_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/error_report.hpp"
+#include "ui/form_edge.hpp"
 
 namespace drobi {
 
@@ -31,7 +32,7 @@ class ErrorEdge {
   void Run(Action&& action) noexcept {
     if (failed_) return;
     try {
-      const Nesting nesting(depth_);
+      const CallNesting nesting(depth_);
       action();
       if (depth_ == 1 && settled_) settled_();
     } catch (...) {
@@ -43,18 +44,6 @@ class ErrorEdge {
 
  private:
   void Fail(std::exception_ptr error) noexcept;
-
-  // Counts the calls into the form that are running, however each ends.
-  class Nesting {
-   public:
-    explicit Nesting(int& depth) : depth_(depth) { ++depth_; }
-    ~Nesting() { --depth_; }
-    Nesting(const Nesting&) = delete;
-    Nesting& operator=(const Nesting&) = delete;
-
-   private:
-    int& depth_;
-  };
 
   Reporter reporter_;
   Ending ending_;

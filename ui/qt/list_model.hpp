@@ -4,8 +4,8 @@
 #include <QItemSelectionModel>
 #include <memory>
 
-#include "ui/model/list_box.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/model/list_box.hpp"
 
 namespace drobi {
 

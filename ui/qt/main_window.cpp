@@ -44,9 +44,6 @@ QSize ClientSize(const WindowScale& scale) {
   return QSize(scale.Pixels(window.client_width), scale.Pixels(window.client_height));
 }
 
-// One notch of a mouse wheel, in eighths of a degree.
-constexpr int kWheelNotch = 120;
-
 void FillBackground(QWidget& widget, std::uint32_t stored) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Window, StoredColour(stored));
@@ -202,11 +199,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   auto* wheel = static_cast<QWheelEvent*>(event);
   if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
-  wheel_ += wheel->angleDelta().y();
-  if (wheel_ >= kWheelNotch || wheel_ <= -kWheelNotch) {
-    Zoom(wheel_ > 0 ? 1 : -1);
-    wheel_ = 0;
-  }
+  if (const int step = wheel_.Turn(wheel->angleDelta().y())) Zoom(step);
   return true;
 }
 

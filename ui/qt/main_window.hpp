@@ -97,7 +97,7 @@ class MainWindow : public QWidget {
   WindowScale scale_;
   // The zoom step asked for last, which the window's size, once it has it, lays out exactly.
   WindowScale zoom_;
-  int wheel_ = 0;                        // wheel turns not yet a zoom step, in eighths of a degree
+  WheelSteps wheel_;
   ScrollBarStyle* bar_style_ = nullptr;  // made at the first zoom, with the window as parent
 };
 
