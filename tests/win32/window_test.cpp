@@ -84,15 +84,6 @@ class WindowTest : public ::testing::Test {
   void Load() {
     ASSERT_TRUE(window_->Guarded([this] { form_.Form_Load(); }));
   }
-  // Each action waits for a right click on the window's background that follows it.
-  Win32UserDriver Driver() {
-    const POINT background{window_->Dpi() * 300 / 96, window_->Dpi() * 148 / 96};
-    return Win32UserDriver(window_->Handle(), window_->Dpi(), [this, background] {
-      ASSERT_TRUE(Fence([this](const MSG& message) { Dispatch(*window_, message); },
-                        window_->Handle(), background))
-          << "the input did not come through";
-    });
-  }
 
   const std::string decimal_ = Setting("DROBI_TEST_DECIMAL", ".");
   drobi::testing::ScriptedRandom random_{StartDraws()};
@@ -107,7 +98,13 @@ class SharedScenario : public WindowTest,
                        public ::testing::WithParamInterface<drobi::testing::Scenario> {};
 
 TEST_P(SharedScenario, Passes) {
-  Win32UserDriver driver = Driver();
+  // Each action waits for a right click on the window's background that follows it.
+  const POINT background{window_->Dpi() * 300 / 96, window_->Dpi() * 148 / 96};
+  Win32UserDriver driver(window_->Handle(), window_->Dpi(), [this, background] {
+    ASSERT_TRUE(Fence([this](const MSG& message) { Dispatch(*window_, message); },
+                      window_->Handle(), background))
+        << "the input did not come through";
+  });
   drobi::testing::ScenarioRun run(driver, form_, random_, trace_, decimal_);
   GetParam().run(run);
 }
