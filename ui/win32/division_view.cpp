@@ -91,7 +91,8 @@ DivisionView::DivisionView(HWND owner, const LessonText& text, ErrorEdge& edge,
                                 kStyle, at.left, at.top, at.right - at.left, at.bottom - at.top,
                                 owner, nullptr, instance, this));
   if (!window_) throw std::runtime_error("the view cannot be created");
-  text_ = std::make_unique<LessonTextControl>(Handle(), kTextId, edge_);
+  text_ = std::make_unique<LessonTextControl>(Handle(), kTextId, font_.get(),
+                                              scale_.Lengthen(kMargin), edge_);
   // The window may have opened on a screen of another dpi than its owner's.
   Rescale(WindowScale(WindowDpi(Handle()), scale_.Percent()));
   text_->Show(text);

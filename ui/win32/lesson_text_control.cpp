@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "ui/win32/clipboard.hpp"
 #include "ui/win32/handles.hpp"
@@ -14,8 +15,8 @@ namespace drobi::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL |
-                         ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
+constexpr DWORD kStyle = WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                         ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 
 // The look of a mark, or with no mark (nullptr) none: only the cues a mark turns on are set, so
 // that where marks overlap (the selected step on a repeated remainder) each keeps its cue.
@@ -42,19 +43,9 @@ CHARFORMAT2W FormatOf(const MarkLook* look) {
 
 }  // namespace
 
-LessonTextControl::LessonTextControl(HWND parent, int id, ErrorEdge& edge)
-    : handle_(CreateWindowExW(
-          0, MSFTEDIT_CLASS, nullptr, kStyle, 0, 0, 0, 0, parent,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-          reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr)),
-      edge_(edge) {
-  if (handle_ == nullptr) throw std::runtime_error("the view's text cannot be shown");
-  if (!SetWindowSubclass(handle_, Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-    throw std::runtime_error("the view's text cannot be copied");
-  }
-  // Nothing to undo in a text the user cannot change: the marks are not kept as steps.
-  SendMessageW(handle_, EM_SETUNDOLIMIT, 0, 0);
-  RichEditHandle(handle_).KeepLinesWhole();
+LessonTextControl::LessonTextControl(HWND parent, int id, HFONT font, int margin, ErrorEdge& edge)
+    : parent_(parent), id_(id), font_(font), margin_(margin), edge_(edge) {
+  Replace();
 }
 
 LessonTextControl::~LessonTextControl() {
@@ -64,26 +55,66 @@ LessonTextControl::~LessonTextControl() {
 void LessonTextControl::Show(const LessonText& text) {
   if (text == text_) return;
   text_ = text;
-  Fill();
+  Replace();
 }
 
 void LessonTextControl::SetFont(HFONT font, int margin) {
-  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  RichEditHandle(handle_).SetMargins(margin);
-  Fill();  // a new font takes the marks' cues with it
-}
-
-void LessonTextControl::Fill() const {
+  font_ = font;
+  margin_ = margin;
   const RichEditHandle edit(handle_);
   const CHARRANGE selection = edit.Selection();
   const int top = edit.FirstVisibleLine();
   edit.SetRedraw(false);
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  edit.SetMargins(margin_);
+  Mark();  // the font takes the marks' cues with it
+  edit.Select(selection.cpMin, selection.cpMax);
+  edit.ScrollLines(top - edit.FirstVisibleLine());
+  edit.SetRedraw(true);
+  InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void LessonTextControl::Replace() {
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent_, GWLP_HINSTANCE));
+  const HWND made =
+      CreateWindowExW(0, MSFTEDIT_CLASS, nullptr, kStyle, 0, 0, 0, 0, parent_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), instance, nullptr);
+  if (made == nullptr) throw std::runtime_error("the view's text cannot be shown");
+  const HWND old = std::exchange(handle_, made);
+  if (!SetWindowSubclass(handle_, Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    throw std::runtime_error("the view's text cannot be copied");
+  }
+  const RichEditHandle edit(handle_);
+  // Nothing to undo in a text the user cannot change: the marks are not kept as steps.
+  SendMessageW(handle_, EM_SETUNDOLIMIT, 0, 0);
+  edit.KeepLinesWhole();
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  edit.SetMargins(margin_);
   std::wstring all;
   for (std::size_t i = 0; i < text_.lines.size(); ++i) {
     if (i > 0) all += L"\r\n";
     all += Wide(text_.lines[i]);
   }
   SetWindowTextW(handle_, all.c_str());
+  Mark();
+  edit.Select(0, 0);
+  if (old == nullptr) {
+    ShowWindow(handle_, SW_SHOWNA);
+    return;
+  }
+  RECT place;
+  GetWindowRect(old, &place);
+  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&place), 2);
+  SetWindowPos(handle_, old, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  edit.ScrollLines(RichEditHandle(old).FirstVisibleLine());
+  const bool focused = GetFocus() == old;
+  DestroyWindow(old);
+  if (focused) SetFocus(handle_);
+}
+
+void LessonTextControl::Mark() const {
+  const RichEditHandle edit(handle_);
   edit.Format(FormatOf(nullptr), true);
   for (const MarkedSpan& span : text_.marks) {
     const LONG start = edit.LineStart(span.line);
@@ -92,10 +123,6 @@ void LessonTextControl::Fill() const {
     const MarkLook look = LookOf(span.role);
     edit.Format(FormatOf(&look), false);
   }
-  edit.Select(selection.cpMin, selection.cpMax);
-  edit.ScrollLines(top - edit.FirstVisibleLine());
-  edit.SetRedraw(true);
-  InvalidateRect(handle_, nullptr, TRUE);
 }
 
 bool LessonTextControl::CopyAllIfNothingSelected() const {
@@ -108,11 +135,11 @@ bool LessonTextControl::CopyAllIfNothingSelected() const {
 LRESULT CALLBACK LessonTextControl::Subclass(HWND control, UINT message, WPARAM w, LPARAM l,
                                              UINT_PTR, DWORD_PTR self) noexcept {
   auto* text = reinterpret_cast<LessonTextControl*>(self);
-  return text->edge_.Answer([&] { return text->OnMessage(message, w, l); },
+  return text->edge_.Answer([&] { return text->OnMessage(control, message, w, l); },
                             [&] { return DefSubclassProc(control, message, w, l); });
 }
 
-LRESULT LessonTextControl::OnMessage(UINT message, WPARAM w, LPARAM l) {
+LRESULT LessonTextControl::OnMessage(HWND control, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_KEYDOWN:
       if ((w == 'C' || w == VK_INSERT) && GetKeyState(VK_CONTROL) < 0 &&
@@ -124,12 +151,12 @@ LRESULT LessonTextControl::OnMessage(UINT message, WPARAM w, LPARAM l) {
       if (CopyAllIfNothingSelected()) return 0;
       break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(handle_, Subclass, kSubclassId);
+      RemoveWindowSubclass(control, Subclass, kSubclassId);
       break;
     default:
       break;
   }
-  return DefSubclassProc(handle_, message, w, l);
+  return DefSubclassProc(control, message, w, l);
 }
 
 }  // namespace drobi::win32

@@ -1,8 +1,6 @@
 #include "ui/win32/window_zoom.hpp"
 
 #include <algorithm>
-#include <iterator>
-#include <stdexcept>
 #include <utility>
 
 #include "ui/win32/dpi.hpp"
