@@ -93,12 +93,12 @@ DivisionView::DivisionView(HWND owner, const LessonText& text, ErrorEdge& edge,
   if (!window_) throw std::runtime_error("the view cannot be created");
   text_ = std::make_unique<LessonTextControl>(Handle(), kTextId, font_.get(),
                                               scale_.Lengthen(kMargin), edge_);
-  // The window may have opened on a screen of another dpi than its owner's.
-  Rescale(WindowScale(WindowDpi(Handle()), scale_.Percent()));
-  text_->Show(text);
   RECT client;
   GetClientRect(Handle(), &client);
   MoveWindow(text_->Handle(), 0, 0, client.right, client.bottom, FALSE);
+  // The window may have opened on a screen of another dpi than its owner's.
+  Rescale(WindowScale(WindowDpi(Handle()), scale_.Percent()));
+  text_->Show(text);
 }
 
 void DivisionView::Open(const LessonText& text) const {

@@ -84,6 +84,14 @@ void LessonTextControl::Replace() {
   if (!SetWindowSubclass(handle_, Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
     throw std::runtime_error("the view's text cannot be copied");
   }
+  // In the old one's place before the text comes, which it lays out at that size.
+  RECT place{};
+  if (old != nullptr) {
+    GetWindowRect(old, &place);
+    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&place), 2);
+  }
+  SetWindowPos(handle_, old != nullptr ? old : HWND_TOP, place.left, place.top,
+               place.right - place.left, place.bottom - place.top, SWP_NOACTIVATE);
   const RichEditHandle edit(handle_);
   // Nothing to undo in a text the user cannot change: the marks are not kept as steps.
   SendMessageW(handle_, EM_SETUNDOLIMIT, 0, 0);
@@ -98,16 +106,9 @@ void LessonTextControl::Replace() {
   SetWindowTextW(handle_, all.c_str());
   Mark();
   edit.Select(0, 0);
-  if (old == nullptr) {
-    ShowWindow(handle_, SW_SHOWNA);
-    return;
-  }
-  RECT place;
-  GetWindowRect(old, &place);
-  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&place), 2);
-  SetWindowPos(handle_, old, place.left, place.top, place.right - place.left,
-               place.bottom - place.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  edit.ScrollLines(RichEditHandle(old).FirstVisibleLine());
+  if (old != nullptr) edit.ScrollLines(RichEditHandle(old).FirstVisibleLine());
+  ShowWindow(handle_, SW_SHOWNA);
+  if (old == nullptr) return;
   const bool focused = GetFocus() == old;
   DestroyWindow(old);
   if (focused) SetFocus(handle_);
