@@ -54,20 +54,31 @@ LessonTextControl::~LessonTextControl() {
 
 void LessonTextControl::Show(const LessonText& text) {
   if (text == text_) return;
+  const bool same_lines = text.lines == text_.lines;
   text_ = text;
-  Replace();
+  if (same_lines) {
+    Remark(false);  // another step selected in the long number: the text stays as it is
+  } else {
+    Replace();
+  }
 }
 
 void LessonTextControl::SetFont(HFONT font, int margin) {
   font_ = font;
   margin_ = margin;
+  Remark(true);
+}
+
+void LessonTextControl::Remark(bool font) const {
   const RichEditHandle edit(handle_);
   const CHARRANGE selection = edit.Selection();
   const int top = edit.FirstVisibleLine();
   edit.SetRedraw(false);
-  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  edit.SetMargins(margin_);
-  Mark();  // the font takes the marks' cues with it
+  if (font) {
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    edit.SetMargins(margin_);
+  }
+  Mark();  // a new font takes the marks' cues with it
   edit.Select(selection.cpMin, selection.cpMax);
   edit.ScrollLines(top - edit.FirstVisibleLine());
   edit.SetRedraw(true);

@@ -14,7 +14,8 @@ namespace drobi::win32 {
 // text (LessonText::Joined, with Windows line ends). The control goes with its parent.
 //
 // Each new text is written into a new control, which takes the old one's place, focus and first
-// line in view: Wine's rich edit control keeps the memory of every text written into it (some
+// line in view (new marks on the same lines, as for another step of the long number, are set on
+// the control shown): Wine's rich edit control keeps the memory of every text written into it (some
 // 30 KB for the longest division) until the control goes.
 class LessonTextControl {
  public:
@@ -40,6 +41,9 @@ class LessonTextControl {
   void Replace();
   // Sets the marks' looks anew, after the text or the font has changed.
   void Mark() const;
+  // The marks set anew on the text shown, in a new font where `font`; the selection and the first
+  // line in view stay.
+  void Remark(bool font) const;
   // Ctrl+C or WM_COPY: with nothing selected, copies the whole text and returns true.
   bool CopyAllIfNothingSelected() const;
 
