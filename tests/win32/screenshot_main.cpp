@@ -1,7 +1,9 @@
 // A look at the Windows window under Wine: the program's window on the scripted table, with the
-// hover text of a row of the long number showing, saved from the screen as a BMP file.
+// hover text of a row of the long number showing, saved from the screen as a BMP file; or the
+// window with the view of the written division of 1/6, 1/7 or 1/97 at 90 digits beside it.
 //
-// Usage: drobi_screenshot [--zoom] FILE.bmp (--zoom: four zoom steps larger first, to 200 %)
+// Usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97] FILE.bmp (--zoom: four zoom steps
+// larger first, to 200 %)
 
 #include <windows.h>
 
@@ -18,8 +20,36 @@
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/number_style.hpp"
 #include "ui/win32/program.hpp"
+#include "ui/win32/window_menu.hpp"
 
 namespace {
+
+// The window and, beside it, the view opened from the menu on the table row of `fraction`, at 90
+// digits; the part of the screen they cover.
+RECT ShowView(drobi::MainForm& form, drobi::testing::ScriptedRandom& random,
+              drobi::win32::MainWindow& window, std::string_view fraction) {
+  static const char* const kFractions[] = {"1/6", "1/7", "1/97"};
+  int row = 0;
+  while (row < 3 && fraction != kFractions[row]) ++row;
+  std::vector<drobi::testing::Fraction> table(16, {1, 2});
+  table[0] = {1, 6};
+  table[1] = {1, 7};
+  table[2] = {1, 97};
+  random.Script(drobi::testing::DrawsFor(table, 50));
+  window.Guarded([&form, row] {
+    form.Spis[3].UserClick(2);  // the interval 50 draws the table anew
+    form.Spis[1].UserClick(row < 3 ? row : 0);
+    form.Spis[5].UserClick(8);  // 90 digits
+  });
+  SendMessageW(window.Handle(), WM_COMMAND, drobi::win32::MenuId(drobi::CommandId::kDivisionView),
+               0);
+  RECT window_box;
+  RECT view_box;
+  GetWindowRect(window.Handle(), &window_box);
+  GetWindowRect(GetActiveWindow(), &view_box);
+  UnionRect(&window_box, &window_box, &view_box);
+  return window_box;
+}
 
 // A part of the screen as a 24-bit BMP file.
 bool SaveScreen(const char* path, RECT part) {
@@ -66,8 +96,9 @@ bool SaveScreen(const char* path, RECT part) {
 int main(int argc, char* argv[]) {
   using namespace drobi::win32;
   const bool zoom = argc == 3 && std::string_view(argv[1]) == "--zoom";
-  if (argc != 2 && !zoom) {
-    std::fprintf(stderr, "usage: drobi_screenshot [--zoom] FILE.bmp\n");
+  const bool view = argc == 4 && std::string_view(argv[1]) == "--view";
+  if (argc != 2 && !zoom && !view) {
+    std::fprintf(stderr, "usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97] FILE.bmp\n");
     return 2;
   }
   const char* path = argv[argc - 1];
@@ -81,6 +112,13 @@ int main(int argc, char* argv[]) {
   testing::PumpUntil(dispatch, [] { return true; });
   for (int step = 0; zoom && step < 4; ++step) window.Zoom(1);
   testing::PumpUntil(dispatch, [] { return true; });
+  if (view) {
+    RECT part = ShowView(form, random, window, argv[2]);
+    testing::PumpUntil(
+        dispatch, [] { return true; }, std::chrono::milliseconds(500));
+    InflateRect(&part, 12, 12);
+    return SaveScreen(path, part) ? 0 : 1;
+  }
 
   const HWND dylgo = window.Control("Dylgo");
   testing::MoveMouse(testing::CentreOf(dylgo, testing::RowBox(dylgo, 3)));

@@ -11,6 +11,7 @@
 
 #include "tests/support/user_driver.hpp"
 #include "tests/win32/window_driver.hpp"
+#include "ui/win32/division_view.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/text.hpp"
 #include "ui/window_layout.hpp"
@@ -100,6 +101,37 @@ class Win32UserDriver : public drobi::testing::UserDriver {
     } screen;
     const COLORREF seen = GetPixel(screen.dc, at.x, at.y);
     return {GetRValue(seen), GetGValue(seen), GetBValue(seen)};
+  }
+
+  // From the menu bar by its access keys: Alt pressed and let go, the menu's letter, then the
+  // command's.
+  void Choose(CommandId command) override {
+    for (const Menu& menu : MenuBar()) {
+      for (const Command& entry : menu.commands) {
+        if (entry.id != command) continue;
+        PressKey(VK_MENU);
+        testing::Type(Wide(AccessKey(menu.title) + AccessKey(entry.title)));
+        settle_();
+      }
+    }
+  }
+  // The view's text, WM_GETTEXT of its control, in lines.
+  std::vector<std::string> DivisionLines() const override {
+    HWND view = nullptr;
+    while ((view = FindWindowExW(nullptr, view, kDivisionViewClass, nullptr)) != nullptr) {
+      if (GetWindow(view, GW_OWNER) == window_ && IsWindowVisible(view)) break;
+    }
+    if (view == nullptr) return {};
+    const std::string text = TextOf(GetDlgItem(view, DivisionView::kTextId));
+    std::vector<std::string> lines(1);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+      if (text[at] != '\r' && text[at] != '\n') {
+        lines.back() += text[at];
+      } else if (text[at] == '\n' || text.compare(at, 2, "\r\n") != 0) {
+        lines.emplace_back();
+      }
+    }
+    return lines;
   }
 
  private:

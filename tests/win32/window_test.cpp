@@ -23,12 +23,16 @@
 #include "tests/win32/win32_user_driver.hpp"
 #include "tests/win32/window_driver.hpp"
 #include "ui/lesson/long_number_marks.hpp"
-#include "ui/main_form.hpp"
+#include "ui/lesson/menu_commands.hpp"
 #include "ui/lesson/quotient_notes.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/lesson/written_division.hpp"
+#include "ui/main_form.hpp"
+#include "ui/win32/division_view.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/number_style.hpp"
 #include "ui/win32/program.hpp"
+#include "ui/win32/rich_edit_handle.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::win32::testing {
@@ -37,6 +41,16 @@ namespace {
 std::string Setting(const char* name, const char* otherwise) {
   const char* value = std::getenv(name);
   return value != nullptr && *value != '\0' ? value : otherwise;
+}
+
+void PressWithCtrl(WORD key) {
+  INPUT down{};
+  down.type = INPUT_KEYBOARD;
+  std::vector<INPUT> keys(4, down);
+  keys[0].ki.wVk = keys[3].ki.wVk = VK_CONTROL;
+  keys[1].ki.wVk = keys[2].ki.wVk = key;
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  Send(keys);
 }
 
 class WindowTest : public ::testing::Test {
@@ -114,6 +128,136 @@ TEST_F(WindowTest, OpensWithItsCaptionIconAndTexts) {
   EXPECT_EQ(lines, 22);
   EXPECT_EQ(TextOf(Control("Command1")), "Чисти");
 }
+
+// The menu bar as the command table has it, each entry's shortcut after a tab; at 100 % only the
+// steps down are greyed, one step up none is.
+TEST_F(WindowTest, MenuBarHoldsTheCommandTableAndGreysTheStepsPastTheEnd) {
+  const HMENU bar = GetMenu(window_->Handle());
+  const auto title = [](HMENU menu, UINT at) {
+    wchar_t text[128]{};
+    GetMenuStringW(menu, at, text, 128, MF_BYPOSITION);
+    return Utf8Of(text);
+  };
+  ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(MenuBar().size()));
+  for (const int percent : {100, 125}) {
+    for (UINT m = 0; m < MenuBar().size(); ++m) {
+      const auto& commands = MenuBar()[m].commands;
+      EXPECT_EQ(title(bar, m), MenuBar()[m].title);
+      const HMENU popup = GetSubMenu(bar, static_cast<int>(m));
+      ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(commands.size()));
+      for (UINT i = 0; i < commands.size(); ++i) {
+        const std::string keys = ShortcutText(commands[i].shortcut);
+        EXPECT_EQ(title(popup, i), commands[i].title + (keys.empty() ? "" : "\t" + keys));
+        const bool down =
+            commands[i].id == CommandId::kZoomOut || commands[i].id == CommandId::kActualSize;
+        EXPECT_EQ((GetMenuState(popup, i, MF_BYPOSITION) & MF_GRAYED) != 0, down && percent == 100)
+            << percent << " % " << title(popup, i);
+      }
+    }
+    window_->Zoom(1);
+    Settle();
+  }
+}
+
+struct Opening {
+  const char* name;
+  void (*open)(Win32UserDriver& driver);
+};
+
+const Opening kOpenings[] = {
+    {"CtrlAndItsKey",
+     [](Win32UserDriver& driver) {
+       driver.Focus("Spis(0)");
+       PressWithCtrl(static_cast<WORD>(CommandOf(CommandId::kDivisionView).shortcut.key));
+     }},
+    {"EnterOnTheLongNumber",
+     [](Win32UserDriver& driver) {
+       driver.Focus("Dylgo");
+       PressKey(VK_RETURN);
+     }},
+    {"DoubleClickOnALongNumberRow",
+     [](Win32UserDriver& driver) { driver.ClickRow("Dylgo", 3, /*twice=*/true); }},
+};
+
+class ViewOpening : public WindowTest, public ::testing::WithParamInterface<Opening> {};
+
+// Each way opens the view, in front, on the selected fraction's division; each character shows
+// the tint of the last mark on it and the cue of every mark on it. Ctrl+C with nothing selected
+// copies all the lines, and the zoom keys in the view zoom its text, not the window.
+TEST_P(ViewOpening, ShowsTheMarkedDivisionCopiesItAndZoomsAlone) {
+  Load();
+  // Without a fence, whose click would bring the main window to the front again.
+  Win32UserDriver driver(window_->Handle(), window_->Dpi(), [] {});
+  GetParam().open(driver);
+  Pump([&driver] { return !driver.DivisionLines().empty(); });
+  const LessonText shown = WrittenDivisionOf(form_);
+  EXPECT_EQ(driver.DivisionLines(), shown.lines);
+  const HWND view = FindWindowExW(nullptr, nullptr, kDivisionViewClass, nullptr);
+  ASSERT_EQ(GetWindow(view, GW_OWNER), window_->Handle());
+  EXPECT_EQ(GetActiveWindow(), view);
+  const HWND text = GetDlgItem(view, DivisionView::kTextId);
+  const auto format_at = [text](int line, int column) {
+    const RichEditHandle edit(text);
+    edit.Select(edit.LineStart(line) + column, edit.LineStart(line) + column + 1);
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    SendMessageW(text, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return format;
+  };
+  for (const MarkedSpan& span : shown.marks) {
+    for (int column = span.first; column < span.first + span.count; ++column) {
+      MarkLook look{};
+      bool underline = false;
+      bool bold = false;
+      for (const MarkedSpan& on : shown.marks) {
+        if (on.line != span.line || column < on.first || column >= on.first + on.count) continue;
+        look = LookOf(on.role);
+        underline = underline || look.underline;
+        bold = bold || look.bold;
+      }
+      const CHARFORMAT2W format = format_at(span.line, column);
+      SCOPED_TRACE("line " + std::to_string(span.line) + ", column " + std::to_string(column));
+      EXPECT_EQ(format.crBackColor, static_cast<COLORREF>(look.tint));
+      EXPECT_EQ((format.dwEffects & CFE_UNDERLINE) != 0, underline);
+      EXPECT_EQ((format.dwEffects & CFE_BOLD) != 0, bold);
+    }
+  }
+  const int last = static_cast<int>(shown.lines.size()) - 1;
+  ASSERT_TRUE(std::none_of(shown.marks.begin(), shown.marks.end(),
+                           [last](const MarkedSpan& span) { return span.line == last; }));
+  EXPECT_EQ(format_at(last, 0).dwEffects & (CFE_AUTOBACKCOLOR | CFE_BOLD | CFE_UNDERLINE),
+            static_cast<DWORD>(CFE_AUTOBACKCOLOR));
+
+  RichEditHandle(text).Select(0, 0);
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  PressWithCtrl('C');
+  std::string copied;
+  Pump([&copied] {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(nullptr)) return false;
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    copied = Utf8Of(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    CloseClipboard();
+    return true;
+  });
+  std::string lines;
+  for (const std::string& line : shown.lines) lines += line + "\r\n";
+  EXPECT_EQ(copied, lines);
+
+  RECT before;
+  GetClientRect(window_->Handle(), &before);
+  PressWithCtrl(VK_OEM_PLUS);
+  const LONG zoomed = kLessonFontPoints * 20 * 125 / 100;  // in twips
+  Pump([&] { return format_at(last, 0).yHeight == zoomed; });
+  RECT after;
+  GetClientRect(window_->Handle(), &after);
+  EXPECT_TRUE(EqualRect(&before, &after)) << "the window zoomed with the view";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ViewOpening, ::testing::ValuesIn(kOpenings),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Every control where the layout table puts it, in twips at the window's dpi, with its class,
 // font and hover text; the window's client area likewise.
@@ -211,8 +355,22 @@ TEST_F(WindowTest, LongNumberShowsTheTurnsOfThePeriodAndEachRowsStep) {
 // after 60 digits (interval 50).
 TEST_F(WindowTest, QuotientRowsShowTheirExactValueOnHover) {
   Load();
-  random_.Script(DrawsFor({{3, 7}, {1, 6}, {1, 8}, {22, 7}, {1, 97}, {-3, 7}, {1, 12}, {0, 9},
-                           {13, 1}, {7, 3}, {1, 2}, {1, 2}, {1, 2}, {1, 2}, {1, 2}, {1, 2}},
+  random_.Script(DrawsFor({{3, 7},
+                           {1, 6},
+                           {1, 8},
+                           {22, 7},
+                           {1, 97},
+                           {-3, 7},
+                           {1, 12},
+                           {0, 9},
+                           {13, 1},
+                           {7, 3},
+                           {1, 2},
+                           {1, 2},
+                           {1, 2},
+                           {1, 2},
+                           {1, 2},
+                           {1, 2}},
                           50));
   ClickRow(Control("Spis(3)"), 2);
   Pump([this] { return form_.Spis[kDenominators].List(4) == "97"; });

@@ -58,13 +58,14 @@ TEST_P(Zoom, PlacesFontsAndClicksFollowTheForm) {
   settle();
   for (int i = 0; i < presses; ++i) PressWithCtrl(key);
   RECT inner{0, 0, client.cx, client.cy};
-  AdjustWindowRectEx(&inner, WS_OVERLAPPEDWINDOW, FALSE, 0);  // the window's frame
+  AdjustWindowRectEx(&inner, WS_OVERLAPPEDWINDOW, TRUE, 0);  // the window's frame and menu bar
   if (key == 0)
     MoveWindow(window.Handle(), 0, 0, inner.right - inner.left, inner.bottom - inner.top, TRUE);
   settle();
   GetClientRect(window.Handle(), &inner);
   const int width = At(MainWindowLayout().client_width, p);
   EXPECT_EQ(inner.right, key == 0 ? client.cx : width);
+  EXPECT_EQ(inner.bottom, key == 0 ? client.cy : At(MainWindowLayout().client_height, p));
   for (const ControlLayout& c : MainWindowControls()) {
     EXPECT_EQ(PlaceAndFont(window.Handle(), window.Control(c.name)),
               (std::array<LONG, 5>{(inner.right - width) / 2 + At(c.left, p), At(c.top, p),

@@ -45,13 +45,13 @@ int SystemDpi() {
   return ScreenDpi();
 }
 
-SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD ex_style, int dpi) {
+SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD ex_style, int dpi, bool menu) {
   static const auto adjust = User32<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
   RECT rect{0, 0, client.cx, client.cy};
   if (adjust != nullptr) {
-    adjust(&rect, style, FALSE, ex_style, static_cast<UINT>(dpi));
+    adjust(&rect, style, menu, ex_style, static_cast<UINT>(dpi));
   } else {
-    AdjustWindowRectEx(&rect, style, FALSE, ex_style);
+    AdjustWindowRectEx(&rect, style, menu, ex_style);
   }
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }

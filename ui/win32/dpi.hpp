@@ -15,8 +15,9 @@ namespace drobi::win32 {
 int WindowDpi(HWND window);
 // The system's dots per inch, for a window that does not exist yet.
 int SystemDpi();
-// The outer size of a window whose client area is `client` at that dpi.
-SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD ex_style, int dpi);
+// The outer size of a window whose client area is `client` at that dpi, with a menu bar of one
+// row above the client area where `menu`.
+SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD ex_style, int dpi, bool menu = false);
 // A system metric (SM_CXSMICON, ...) at that dpi.
 int MetricAtDpi(int index, int dpi);
 

@@ -24,6 +24,12 @@ struct AcceleratorRelease {
 struct WindowRelease {
   void operator()(HWND window) const noexcept { DestroyWindow(window); }
 };
+struct MenuRelease {
+  void operator()(HMENU menu) const noexcept { DestroyMenu(menu); }
+};
+struct LibraryRelease {
+  void operator()(HMODULE library) const noexcept { FreeLibrary(library); }
+};
 
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectRelease>;
 using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectRelease>;
@@ -32,6 +38,9 @@ using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectRelease>
 using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconRelease>;
 using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowRelease>;
 using Accelerators = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorRelease>;
+// A menu that no window holds yet: a window destroys its own menu with itself.
+using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuRelease>;
+using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryRelease>;
 
 // Selects an object into a device context for as long as it lives.
 class Selection {

@@ -42,6 +42,7 @@ ListControl::~ListControl() {
 }
 
 void ListControl::OnCommand(int code) {
+  if (code == LBN_DBLCLK && open_) open_();
   if (code != LBN_SELCHANGE) return;
   const int row = ListHandle(Handle()).CurSel();
   if (row == list_.ListIndex()) return;
@@ -142,6 +143,12 @@ LRESULT ListControl::OnMessage(UINT message, WPARAM w, LPARAM l) {
       if (on_selected) edge_.Run([this, row] { list_.UserClick(row); });
       return result;
     }
+    case WM_KEYDOWN:
+      if (w == VK_RETURN && open_) {
+        open_();
+        return 0;
+      }
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(Handle(), Subclass, kSubclassId);
       break;

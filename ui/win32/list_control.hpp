@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "ui/model/list_box.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/model/list_box.hpp"
 #include "ui/win32/child_control.hpp"
 #include "ui/win32/error_edge.hpp"
 #include "ui/win32/marked_rows.hpp"
@@ -54,6 +56,8 @@ class ListControl : public ChildControl, private ListBoxObserver {
   void Hold(bool hold) const;
   // Owner-drawn rows are as high as the rows the other lists take from the font.
   void MatchRowHeight(int height);
+  // What Enter on the list, or a double click on a row, opens (the long number's view).
+  void OnOpen(std::function<void()> open) { open_ = std::move(open); }
 
  private:
   static LRESULT CALLBACK Subclass(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
@@ -73,6 +77,7 @@ class ListControl : public ChildControl, private ListBoxObserver {
   std::unique_ptr<const RowTexts> texts_;
   std::unique_ptr<MarkedRows> marked_;  // where the layout marks the long number
   std::unique_ptr<RowHover> hover_;
+  std::function<void()> open_;
 };
 
 }  // namespace drobi::win32

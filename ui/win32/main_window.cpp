@@ -6,38 +6,21 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/form_controls.hpp"
-#include "ui/lesson/row_texts.hpp"
 #include "ui/win32/background.hpp"
-#include "ui/win32/caption.hpp"
 #include "ui/win32/error_box.hpp"
 #include "ui/win32/list_control.hpp"
 #include "ui/win32/list_handle.hpp"
-#include "ui/win32/push_button.hpp"
-#include "ui/win32/spot.hpp"
 #include "ui/win32/text.hpp"
-#include "ui/win32/text_control.hpp"
 #include "ui/win32/window_class.hpp"
 
 namespace drobi::win32 {
 namespace {
 
-constexpr int kFirstControlId = 100;
-// The labels that name the lists and text fields for screen readers have no id of their own.
-constexpr int kNameLabelId = 0xFFFF;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
                          WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 
 }  // namespace
-
-int ControlId(std::string_view name) {
-  const auto controls = MainWindowControls();
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (name == controls[i].name) return kFirstControlId + static_cast<int>(i);
-  }
-  throw std::invalid_argument("no control " + std::string(name) + " in the window's layout");
-}
 
 MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
     : form_(form), edge_([this](const ErrorReport& report) { ShowErrorBox(Handle(), report); }) {
@@ -54,6 +37,8 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
   zoom_ = std::make_unique<WindowZoom>(
       Handle(), [this](const WindowScale& scale) { return WindowSize(scale); },
       [this] { LayOut(); });
+  commands_ = std::make_unique<WindowCommands>(form_, Handle(), edge_,
+                                               [this](int direction) { Zoom(direction); });
   tips_ = std::make_unique<HoverTips>(Handle());
   CreateControls();
   edge_.SetHold([this](bool hold) {
@@ -64,6 +49,7 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
       list->Settle();  // and the rows now shown are described in words, as in the Qt window
       if (list->HasRowTexts()) annotations_.DescribeRows(list->Handle(), list->SpokenNotes());
     }
+    commands_->FormChanged();
   });
   HandleDpiChange(WindowDpi(Handle()), nullptr);  // the screen it opened on decides its size
   quits_with_window_ = true;
@@ -75,63 +61,13 @@ MainWindow::~MainWindow() {
   window_.reset();
 }
 
-void MainWindow::CreateControls() {
-  const auto layout = MainWindowControls();
-  std::vector<HWND> stack;  // the z-order, top first
-  std::vector<HWND> tab_order;
-  for (std::size_t i = 0; i < layout.size(); ++i) {
-    const ControlLayout& control = layout[i];
-    const Placement at{Handle(), kFirstControlId + static_cast<int>(i), scale_,
-                       fonts_.At(control.font_points)};
-    controls_.push_back(MakeControl(at, control));
-    const HWND handle = controls_.back()->Handle();
-    tab_order.push_back(handle);
-    // Where controls overlap (Text1(1) over Text1(0)), the later one lies on top, as in the
-    // form; a screen reader names a list or text field after the STATIC just above it.
-    stack.insert(stack.begin(), handle);
-    if (control.accessible_name != nullptr) {
-      stack.insert(stack.begin(),
-                   CreateNameLabel({Handle(), kNameLabelId, at.scale, at.font}, control));
-    }
-    if (control.hover == nullptr) continue;  // a reader is given it as spoken, as Qt's window does
-    annotations_.Describe(handle, Wide(control.spoken_hover), control.kind == ControlKind::kSpot);
-    // A list whose rows have hover texts of their own shows them itself.
-    if (control.kind != ControlKind::kList || !lists_.back()->HasRowTexts()) {
-      tips_->Add(handle, Wide(control.hover));
-    }
-  }
-  Stack(stack);
-  focus_ = FocusRing(Handle(), std::move(tab_order));
-}
-
-std::unique_ptr<ChildControl> MainWindow::MakeControl(const Placement& at,
-                                                      const ControlLayout& layout) {
-  switch (layout.kind) {
-    case ControlKind::kList: {
-      auto list = std::make_unique<ListControl>(at, layout, ListOf(form_, layout),
-                                                RowTextsFor(form_, layout), edge_);
-      list->ShowRowHover(tips_->Handle());
-      lists_.push_back(list.get());
-      return list;
-    }
-    case ControlKind::kText:
-      return std::make_unique<TextControl>(at, layout, TextOf(form_, layout), edge_);
-    case ControlKind::kLabel:
-      return std::make_unique<Caption>(at, layout);
-    case ControlKind::kButton:
-      return std::make_unique<PushButton>(at, layout, form_.Command1, edge_);
-    case ControlKind::kSpot:
-      return std::make_unique<Spot>(at, layout, form_.Label1, edge_);
-  }
-  throw std::logic_error("a control of unknown kind");
-}
-
 SIZE MainWindow::WindowSize(const WindowScale& scale) const {
-  return WindowSizeForClient(FormSize(scale), kStyle, kExStyle, scale.Dpi());
+  return WindowSizeForClient(FormSize(scale), kStyle, kExStyle, scale.Dpi(), /*menu=*/true);
 }
 
 bool MainWindow::PreTranslate(const MSG& message) {
-  return zoom_->PreTranslate(message, scale_) || focus_.PreTranslate(message);
+  return zoom_->PreTranslate(message, scale_) || commands_->PreTranslate(message) ||
+         focus_.PreTranslate(message);
 }
 
 void MainWindow::HandleDpiChange(int dpi, const RECT* suggested) {
@@ -173,6 +109,7 @@ void MainWindow::LayOut() {
   if (rescale) {
     // The controls hold the new fonts: the old ones can go.
     fonts_ = std::move(fonts);
+    commands_->Zoomed(scale.Percent());
     const int row_height = lists_.empty() ? 0 : ListHandle(lists_.front()->Handle()).ItemHeight();
     for (ListControl* list : lists_) {
       list->MatchRowHeight(row_height);
@@ -180,11 +117,6 @@ void MainWindow::LayOut() {
     }
   }
   InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-ChildControl* MainWindow::ControlById(int id) const {
-  const auto index = static_cast<std::size_t>(id - kFirstControlId);
-  return id >= kFirstControlId && index < controls_.size() ? controls_[index].get() : nullptr;
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) noexcept {
@@ -201,7 +133,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
   const HWND window = Handle();
   switch (message) {
     case WM_COMMAND:
-      if (zoom_ && zoom_->OnCommand(w, l, scale_)) return 0;
+      if (commands_ && commands_->OnCommand(w, l)) return 0;
       [[fallthrough]];
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:

@@ -12,9 +12,11 @@
 // rows (the long number's marks and spoken texts), and every control shows the form's state.
 // The window never calls a handler on its own and keeps no state that a handler reads.
 //
-// The window grows as the user drags its frame or zooms (Ctrl and plus, minus or 0 through the
-// accelerator table, Ctrl and the wheel): the form is laid out again at the largest WindowScale
-// that fits the client area, the screen's dpi times the zoom, centred on the back colour.
+// The window grows as the user drags its frame or zooms (from the menu or its keys, Ctrl and plus,
+// minus or 0, or Ctrl and the wheel): the form is laid out again at the largest WindowScale that
+// fits the client area, the screen's dpi times the zoom, centred on the back colour. The menu bar
+// lies above the client area, which it leaves as large as the form; its commands and the view of
+// the written division are WindowCommands'.
 
 #include <windows.h>
 
@@ -31,6 +33,7 @@
 #include "ui/win32/focus_ring.hpp"
 #include "ui/win32/handles.hpp"
 #include "ui/win32/hover_tips.hpp"
+#include "ui/win32/window_commands.hpp"
 #include "ui/win32/window_fonts.hpp"
 #include "ui/win32/window_icons.hpp"
 #include "ui/win32/window_zoom.hpp"
@@ -80,9 +83,13 @@ class MainWindow {
   bool Failed() const { return edge_.Failed(); }
 
   // The keys the window takes before the focused control sees them: Tab and Shift+Tab move
-  // through the controls in the form's tab order, the zoom keys and Ctrl and the wheel zoom.
+  // through the controls in the form's tab order, Ctrl and the wheel zoom the window or the view.
   // True when the message needs nothing more.
   bool PreTranslate(const MSG& message);
+  // The menu's accelerator table, and the window a key message to `to` is for: this one or the
+  // view, nullptr for another (TranslateAcceleratorW in the message loop).
+  HACCEL Keys() const { return commands_->Keys(); }
+  HWND KeyTarget(HWND to) const { return commands_->KeyTarget(to); }
 
   // Resizes the window to the zoom step after the present scale in `direction` (+1 larger, -1
   // smaller), or to 100 % for 0; a step larger than the work area of the window's screen stops
@@ -119,6 +126,8 @@ class MainWindow {
   WindowScale scale_;
   // The zoom step asked for last, which the client area, once it has its size, lays out exactly.
   std::unique_ptr<WindowZoom> zoom_;
+  // The menu bar and the view; the view's window goes with this window's.
+  std::unique_ptr<WindowCommands> commands_;
   RECT content_{};  // the form's client area within the window's
   bool laid_out_ = false;
   // Whether the window's going ends the program: once it is made, and until MainWindow goes.

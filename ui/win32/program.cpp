@@ -34,6 +34,10 @@ int RunProgram(HINSTANCE instance, int show_command,
 
 void Dispatch(MainWindow& window, const MSG& message) {
   if (window.PreTranslate(message)) return;
+  // The menu's keys, in the main window or in the view, whichever has the focus.
+  MSG key = message;
+  const HWND target = window.KeyTarget(message.hwnd);
+  if (target != nullptr && TranslateAcceleratorW(target, window.Keys(), &key) != 0) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }

@@ -1,31 +1,12 @@
 #include "ui/win32/window_zoom.hpp"
 
 #include <algorithm>
-#include <iterator>
-#include <stdexcept>
 #include <utility>
 
 #include "ui/win32/dpi.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::win32 {
-namespace {
-
-// The commands of the zoom keys; below the controls' ids, and sent with the accelerator's
-// notification code 1.
-enum ZoomCommand : WORD { kZoomIn = 1, kZoomOut, kZoomBack };
-constexpr ACCEL kZoomKeys[] = {
-    {FVIRTKEY | FCONTROL, VK_OEM_PLUS, kZoomIn},  // the key of = and +, with or without Shift
-    {FVIRTKEY | FCONTROL | FSHIFT, VK_OEM_PLUS, kZoomIn},
-    {FVIRTKEY | FCONTROL, VK_ADD, kZoomIn},
-    {FVIRTKEY | FCONTROL, VK_OEM_MINUS, kZoomOut},
-    {FVIRTKEY | FCONTROL, VK_SUBTRACT, kZoomOut},
-    {FVIRTKEY | FCONTROL, '0', kZoomBack},
-    {FVIRTKEY | FCONTROL, VK_NUMPAD0, kZoomBack},
-};
-
-}  // namespace
-
 SIZE FormSize(const WindowScale& scale) {
   const WindowLayout& layout = MainWindowLayout();
   return {scale.Pixels(layout.client_width), scale.Pixels(layout.client_height)};
@@ -36,10 +17,7 @@ WindowZoom::WindowZoom(HWND window, std::function<SIZE(const WindowScale&)> wind
     : window_(window),
       window_size_(std::move(window_size)),
       lay_out_(std::move(lay_out)),
-      keys_(CreateAcceleratorTableW(const_cast<ACCEL*>(kZoomKeys), std::size(kZoomKeys))),
-      asked_(WindowDpi(window)) {
-  if (!keys_) throw std::runtime_error("the window's zoom keys cannot be made");
-}
+      asked_(WindowDpi(window)) {}
 
 RECT WindowZoom::FormIn(const RECT& client, WindowScale& scale) const {
   const SIZE asked = FormSize(asked_);
@@ -58,23 +36,8 @@ void WindowZoom::OnMinMaxInfo(MINMAXINFO& limits) const {
 }
 
 bool WindowZoom::PreTranslate(const MSG& message, const WindowScale& now) {
-  if (message.message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) &&
-      (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
-    wheel_ += GET_WHEEL_DELTA_WPARAM(message.wParam);
-    if (wheel_ >= WHEEL_DELTA || wheel_ <= -WHEEL_DELTA) {
-      Step(now, wheel_ > 0 ? 1 : -1);
-      wheel_ = 0;
-    }
-    return true;
-  }
-  MSG key = message;
-  return TranslateAcceleratorW(window_, keys_.get(), &key) != 0;
-}
-
-bool WindowZoom::OnCommand(WPARAM w, LPARAM l, const WindowScale& now) {
-  if (l != 0 || HIWORD(w) != 1) return false;
-  const WORD command = LOWORD(w);
-  Step(now, command == kZoomIn ? 1 : command == kZoomOut ? -1 : 0);
+  if (!WheelSteps::IsZoom(message, window_)) return false;
+  if (const int step = wheel_.Turn(message.wParam); step != 0) Step(now, step);
   return true;
 }
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "ui/win32/handles.hpp"
+#include "ui/win32/wheel_steps.hpp"
 #include "ui/window_scale.hpp"
 
 namespace drobi::win32 {
@@ -12,9 +12,9 @@ namespace drobi::win32 {
 // The form's client area in pixels at a scale.
 SIZE FormSize(const WindowScale& scale);
 
-// The zoom the user asks for with the keys (Ctrl and plus, = or minus, Ctrl and 0, the main
-// keyboard's and the keypad's, through an accelerator table) and with Ctrl and the wheel: each
-// step resizes the window to the next zoom step, never past the work area of its screen.
+// The zoom the user asks for with the menu's zoom entries and their keys (WindowMenu) and with Ctrl
+// and the wheel: each step resizes the window to the next zoom step, never past the work area of
+// its screen.
 class WindowZoom {
  public:
   // `window_size` is the window's outer size for the form at a scale; `lay_out` places the form
@@ -34,11 +34,9 @@ class WindowZoom {
   // WM_GETMINMAXINFO: the window never becomes smaller than the form at 100 %.
   void OnMinMaxInfo(MINMAXINFO& limits) const;
 
-  // Takes the zoom keys and Ctrl with the wheel before the focused control sees them, stepping
-  // from the scale the form is shown at, `now`; true when the message was one of them.
+  // Takes Ctrl with the wheel before the focused control sees it, stepping from the scale the
+  // form is shown at, `now`; true when the message was one.
   bool PreTranslate(const MSG& message, const WindowScale& now);
-  // WM_COMMAND of the zoom keys; false for any other command.
-  bool OnCommand(WPARAM w, LPARAM l, const WindowScale& now);
   // Resizes the window to the zoom step after `now` in `direction` (+1 larger, -1 smaller), or
   // to 100 % for 0; a larger step that does not fit the work area stops at the largest that does.
   void Step(const WindowScale& now, int direction);
@@ -47,9 +45,8 @@ class WindowZoom {
   HWND window_;
   std::function<SIZE(const WindowScale&)> window_size_;
   std::function<void()> lay_out_;
-  Accelerators keys_;
   WindowScale asked_;
-  int wheel_ = 0;  // wheel turns not yet a zoom step, in eighths of a degree
+  WheelSteps wheel_;
 };
 
 }  // namespace drobi::win32
