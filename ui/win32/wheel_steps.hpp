@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/window_scale.hpp"
+
 namespace drobi::win32 {
 
 // Turns of the wheel with Ctrl as zoom steps: a wheel with finer notches sends less than
@@ -9,13 +11,7 @@ namespace drobi::win32 {
 class WheelSteps {
  public:
   // The step that a WM_MOUSEWHEEL's `w` completes: +1 larger, -1 smaller, 0 none yet.
-  int Turn(WPARAM w) {
-    wheel_ += GET_WHEEL_DELTA_WPARAM(w);
-    if (wheel_ < WHEEL_DELTA && wheel_ > -WHEEL_DELTA) return 0;
-    const int step = wheel_ > 0 ? 1 : -1;
-    wheel_ = 0;
-    return step;
-  }
+  int Turn(WPARAM w) { return steps_.Turn(GET_WHEEL_DELTA_WPARAM(w)); }
 
   // Whether the message is a turn of the wheel with Ctrl over `window` or a control in it.
   static bool IsZoom(const MSG& message, HWND window) {
@@ -25,7 +21,7 @@ class WheelSteps {
   }
 
  private:
-  int wheel_ = 0;  // in eighths of a degree
+  ::drobi::WheelSteps steps_;
 };
 
 }  // namespace drobi::win32
