@@ -96,6 +96,15 @@ std::string WindowSoakRun(std::uint64_t seed, std::int64_t length) {
       action.page = PageStep(driver.Control(drobi::testing::ListName(action.list)));
     }
     drobi::testing::Perform(driver, action);
+    // A double click on the long number opens the written division; it is closed again at once,
+    // as Wine's rich edit control keeps some of every text it has shown until it is destroyed,
+    // which the private bytes would count as the window's own. The window's tests check the view.
+    for (HWND view = nullptr;
+         (view = FindWindowExW(nullptr, view, kDivisionViewClass, nullptr)) != nullptr;) {
+      if (GetWindow(view, GW_OWNER) == window.Handle() && IsWindowVisible(view)) {
+        SendMessageW(view, WM_CLOSE, 0, 0);
+      }
+    }
     if (++done == length / 2) half_way = PrivateBytes();
   };
   const auto more_differences = [&] {
