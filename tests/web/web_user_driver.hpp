@@ -136,6 +136,16 @@ class WebUserDriver : public drobi::testing::UserDriver {
     throw std::logic_error("no menu offers the command");
   }
   std::vector<std::string> DivisionLines() const override { return Split(Hook("division")); }
+  std::string EnterFraction(const std::string& typed) override {
+    Choose(CommandId::kEnterFraction);
+    Act("keys", ", \"keys\": [" + (typed.empty() ? "" : Quoted("=" + typed) + ", ") + "\"ENTER\"]");
+    const std::string message = Hook("fractionMessage");
+    if (!message.empty()) Act("keys", R"(, "keys": ["ESCAPE"])");
+    return message;
+  }
+  std::vector<std::string> Exercise(TaskKind, const std::string&) override {
+    throw std::logic_error("the page has no exercises yet");
+  }
   Rgb ColourAt(int x, int y) const override {
     // The form is laid out at the scale that fits the browser window: the point scales with it.
     const int width = WindowScale().Pixels(MainWindowLayout().client_width);

@@ -26,6 +26,8 @@ mergeInto(LibraryManager.library, {
     // Tab and Shift+Tab go round the controls that take the focus, as in the window.
     tab: function (event) {
       if (event.key !== 'Tab' || event.ctrlKey || event.altKey) return;
+      // A modal dialog keeps Tab among its own controls, as the browser does it.
+      if (document.querySelector('dialog[open]')) return;
       var ring = DrobiDom.controls.concat(DrobiDom.more).filter(function (c) {
         return c.takesFocus;
       });
@@ -640,5 +642,69 @@ mergeInto(LibraryManager.library, {
     dialog.querySelector('button').textContent = UTF8ToString(close);
     dialog.showModal();
     dialog.querySelector('button').focus();
+  },
+
+  // «Въведете дроб»: a modal <dialog> whose form Enter submits; Escape cancels it, as any modal
+  // dialog. What was typed goes to the C++ side as it is, and back into the document only as the
+  // field's value; the message is text in an alert, which a screen reader says when it changes.
+  drobi_dom_show_fraction_entry: function (title, fieldName, hint, accept, cancel) {
+    var dialog = document.getElementById('fraction');
+    if (!dialog) {
+      dialog = document.body.appendChild(document.createElement('dialog'));
+      dialog.id = 'fraction';
+      dialog.setAttribute('aria-labelledby', 'fraction-title');
+      dialog.appendChild(document.createElement('h1')).id = 'fraction-title';
+      var form = dialog.appendChild(document.createElement('form'));
+      var field = form.appendChild(document.createElement('input'));
+      field.type = 'text';
+      field.dataset.name = 'fraction-field';
+      field.autocomplete = 'off';
+      field.spellcheck = false;
+      field.setAttribute('aria-describedby', 'fraction-message');
+      var message = form.appendChild(document.createElement('p'));
+      message.id = 'fraction-message';
+      message.dataset.name = 'fraction-message';
+      message.setAttribute('role', 'alert');
+      var buttons = form.appendChild(document.createElement('div'));
+      buttons.className = 'buttons';
+      var ok = buttons.appendChild(document.createElement('button'));
+      ok.type = 'submit';
+      ok.dataset.name = 'fraction-accept';
+      var no = buttons.appendChild(document.createElement('button'));
+      no.type = 'button';
+      no.dataset.name = 'fraction-cancel';
+      no.addEventListener('click', function () {
+        dialog.close();
+      });
+      form.addEventListener('submit', function (event) {
+        event.preventDefault();
+        var at = allocateUTF8(field.value);
+        try {
+          Module['_drobi_page_enter_fraction'](at);
+        } finally {
+          _free(at);
+        }
+      });
+    }
+    dialog.querySelector('h1').textContent = UTF8ToString(title);
+    var input = dialog.querySelector('input');
+    input.placeholder = UTF8ToString(hint);
+    input.setAttribute('aria-label', UTF8ToString(fieldName));
+    input.value = '';
+    dialog.querySelector('p').textContent = '';
+    dialog.querySelector('[type=submit]').textContent = UTF8ToString(accept);
+    dialog.querySelector('[type=button]').textContent = UTF8ToString(cancel);
+    if (!dialog.open) dialog.showModal();
+    input.focus();
+  },
+
+  drobi_dom_fraction_message: function (message) {
+    var dialog = document.getElementById('fraction'), text = UTF8ToString(message);
+    if (!text) {
+      dialog.close();
+      return;
+    }
+    dialog.querySelector('p').textContent = text;
+    dialog.querySelector('input').focus();
   },
 });

@@ -36,4 +36,12 @@ void drobi_dom_division_end(int lines, const char* joined);
 // «Относно»: the dialog's title, its lines each ended by "\n", and its close button's title.
 void drobi_dom_show_about(const char* title, const char* lines, const char* close);
 
+// «Въведете дроб»: opens the dialog with an empty field, its texts given; Enter or «Добре» hands
+// what was typed to drobi_page_enter_fraction, Escape or «Отказ» closes it and changes nothing.
+void drobi_dom_show_fraction_entry(const char* title, const char* field_name, const char* hint,
+                                   const char* accept, const char* cancel);
+// The answer to what was typed: "" closes the dialog, else the message it shows (and a screen
+// reader says), the field keeping the text as typed.
+void drobi_dom_fraction_message(const char* message);
+
 }  // extern "C"

@@ -5,6 +5,7 @@
 #include "ui/error_report.hpp"
 #include "ui/form_controls.hpp"
 #include "ui/lesson/close_title.hpp"
+#include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/row_texts.hpp"
 #include "ui/web/css_colour.hpp"
 #include "ui/web/dom.hpp"
@@ -106,6 +107,10 @@ void MainPage::OnCommand(CommandId command) {
     case CommandId::kDivisionView:
       if (edge_.Run([this] { division_->Open(); })) LayOut();
       return;
+    case CommandId::kEnterFraction:
+      drobi_dom_show_fraction_entry(kEnterFractionTitle, kEnterFractionField, kFractionHint,
+                                    kAcceptFraction, kCancelFraction);
+      return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
       zoom_ = WindowScale(kDefaultDpi, zoom_).NextStep(command == CommandId::kZoomIn ? 1 : -1);
@@ -127,6 +132,19 @@ void MainPage::OnCommand(CommandId command) {
 void MainPage::OnCloseDivision() {
   division_->Close();
   LayOut();
+}
+
+void MainPage::OnEnterFraction(std::string_view typed) {
+  if (edge_.Failed()) return;
+  // ReadFraction caps the text's length itself, so whatever was pasted is read safely.
+  const auto read = ReadFraction(typed);
+  if (const auto* message = std::get_if<std::string>(&read)) {
+    drobi_dom_fraction_message(message->c_str());
+    return;
+  }
+  drobi_dom_fraction_message("");
+  const EnteredFraction fraction = std::get<EnteredFraction>(read);
+  edge_.Run([this, fraction] { EnterFraction(form_, fraction); });
 }
 
 void MainPage::LayOut() {

@@ -19,6 +19,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -62,6 +63,9 @@ class MainPage {
   // A command of the menu bar, chosen there, by its shortcut, or on the long number.
   void OnCommand(CommandId command);
   void OnCloseDivision();
+  // What was typed into «Въведете дроб»: the fraction into the selected row and the dialog
+  // closed, or the message shown in the dialog, which stays open.
+  void OnEnterFraction(std::string_view typed);
   // Before the frame that shows what the handlers wrote.
   void OnFrame();
   // Places the form and every control at the scale that fits the browser window.

@@ -51,4 +51,9 @@ EMSCRIPTEN_KEEPALIVE void drobi_page_close_division() {
   if (MainPage* page = MainPage::Current()) page->OnCloseDivision();
 }
 
+// What was typed into «Въведете дроб», as UTF-8.
+EMSCRIPTEN_KEEPALIVE void drobi_page_enter_fraction(const char* typed) {
+  if (MainPage* page = MainPage::Current()) page->OnEnterFraction(typed);
+}
+
 }  // extern "C"
