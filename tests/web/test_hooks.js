@@ -73,6 +73,11 @@
       var dialog = document.getElementById('fraction');
       return dialog && dialog.open ? dialog.querySelector('[role=alert]').textContent : '';
     },
+    // What a text of «Упражнения» shows for the eye; its spoken form with `spoken`.
+    shown: function (name, spoken) {
+      var box = element(name);
+      return (spoken ? box.lastChild : box.firstChild).textContent;
+    },
     focused: function () {
       var e = document.activeElement;
       return (e && e.dataset.name) || '';

@@ -18,6 +18,7 @@
 
 #include "tests/support/scripted_random.hpp"
 #include "tests/support/user_driver.hpp"
+#include "ui/lesson/exercises.hpp"
 #include "ui/lesson/menu_commands.hpp"
 #include "ui/main_form.hpp"
 #include "ui/window_layout.hpp"
@@ -143,8 +144,22 @@ class WebUserDriver : public drobi::testing::UserDriver {
     if (!message.empty()) Act("keys", R"(, "keys": ["ESCAPE"])");
     return message;
   }
-  std::vector<std::string> Exercise(TaskKind, const std::string&) override {
-    throw std::logic_error("the page has no exercises yet");
+  // The panel opened from the menu bar, the kind and the answer buttons clicked or the letter
+  // pressed, the answer typed into the field; the texts read from the panel's document.
+  std::vector<std::string> Exercise(TaskKind kind, const std::string& answer) override {
+    if (Script("return exercises.hidden;") == "True") Choose(CommandId::kExercises);
+    int k = 0;
+    while (kTaskKinds[static_cast<std::size_t>(k)] != kind) ++k;
+    Click("kind" + std::to_string(k));
+    const std::string question = Hook("shown", "'question'");
+    if (answer == "К" || answer == "П") {
+      Act("keys", ", \"keys\": [" + Quoted("=" + answer) + "]");
+    } else {
+      Type("answer", answer + "\n");
+    }
+    std::vector<std::string> shown{question, Hook("shown", "'verdict'"), Hook("shown", "'count'")};
+    Click("exercise4");
+    return shown;
   }
   Rgb ColourAt(int x, int y) const override {
     // The form is laid out at the scale that fits the browser window: the point scales with it.

@@ -56,4 +56,11 @@ EMSCRIPTEN_KEEPALIVE void drobi_page_enter_fraction(const char* typed) {
   if (MainPage* page = MainPage::Current()) page->OnEnterFraction(typed);
 }
 
+// An ExerciseAction of the panel «Упражнения», with what its answer field holds, as UTF-8.
+EMSCRIPTEN_KEEPALIVE void drobi_page_exercise(int action, const char* typed) {
+  if (MainPage* page = MainPage::Current()) {
+    page->OnExercise(static_cast<drobi::web::ExerciseAction>(action), typed);
+  }
+}
+
 }  // extern "C"
