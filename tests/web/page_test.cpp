@@ -19,6 +19,8 @@
 #include "tests/web/web_user_driver.hpp"
 #include "ui/error_report.hpp"
 #include "ui/lesson/close_title.hpp"
+#include "ui/lesson/exercises.hpp"
+#include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/row_texts.hpp"
 #include "ui/lesson/written_division.hpp"
 
@@ -113,7 +115,8 @@ TEST_F(PageTest, EveryControlSitsAtItsPlaceNamedByItsCaption) {
 // shows it as the form without a window works it out, with every marked character in a span with
 // its mark's cues, its focus copying the whole text; its button closes it. The bar's zoom step
 // makes the form a quarter larger and Ctrl+0 gives the fitted size back; «Относно» shows its
-// texts until Escape.
+// texts until Escape, and so does «Въведете дроб» with a bad fraction's message; «Упражнения»
+// speak their texts in words and open the division beside them.
 TEST_F(PageTest, TheLongNumberOpensTheDivisionAndTheBarZooms) {
   driver_.Load(form_);
   ScriptedRandom random(drobi::testing::StartDraws());
@@ -157,6 +160,43 @@ TEST_F(PageTest, TheLongNumberOpensTheDivisionAndTheBarZooms) {
   EXPECT_EQ(Script("return about.open + about.textContent;"), "true" + about + kCloseTitle);
   Ask("keys", R"(, "keys": ["ESCAPE"])");
   EXPECT_EQ(Script("return about.open;"), "False");
+  // «Въведете дроб» by its shortcut: markup typed stays text in the field and the alert, and
+  // Escape closes it with the table as it was and the focus back where it was.
+  const std::vector<std::string> rows = driver_.Rows("Spis(0)");
+  const std::string focused = driver_.Focused();
+  Ask("keys", R"(, "keys": ["CTRL_e", "=<b>1</b>/7", "ENTER"])");
+  const auto read = ReadFraction("<b>1</b>/7");
+  ASSERT_TRUE(std::holds_alternative<std::string>(read));
+  EXPECT_EQ(Script("var f = fraction.querySelector('input');"
+                   "return [f.placeholder, f.ariaLabel, f.value, fraction.querySelector('b'),"
+                   "Module.test.fractionMessage()].join('|');"),
+            std::string(kFractionHint) + "|" + kEnterFractionField + "|<b>1</b>/7||" +
+                std::get<std::string>(read));
+  Ask("keys", R"(, "keys": ["ESCAPE"])");
+  EXPECT_EQ(Script("return fraction.open;"), "False");
+  EXPECT_EQ(driver_.Rows("Spis(0)"), rows);
+  EXPECT_EQ(driver_.Focused(), focused);
+  // «Упражнения» by its shortcut, answered with the key П: the question, the verdict and the
+  // count in words for a screen reader, the verdict a status; «Виж делението» opens the division
+  // of the task's row beside the exercises.
+  Exercises exercises(headless);
+  const std::string question = exercises.SpokenQuestion();
+  const Verdict verdict = exercises.AnswerEnds(false);
+  ASSERT_TRUE(exercises.ShowDivision());
+  Ask("keys", R"(, "keys": ["CTRL_u"])");
+  EXPECT_EQ(driver_.Focused(), "exercise0");
+  Ask("keys", R"(, "keys": ["=П"])");
+  EXPECT_EQ(Hook("shown", "'question', 1") + "|" + Hook("shown", "'verdict', 1") + "|" +
+                Hook("shown", "'count', 1") + "|" +
+                Script("return document.querySelector('[data-name=verdict]').role;"),
+            question + "|" + verdict.spoken + "|" + exercises.SpokenCount() + "|status");
+  EXPECT_EQ(driver_.Focused(), "exercise4");
+  driver_.Click("exercise6");
+  EXPECT_EQ(driver_.DivisionLines(), WrittenDivisionOf(headless).lines);
+  EXPECT_EQ(
+      Script("var a = exercises.getBoundingClientRect(), b = division.getBoundingClientRect();"
+             "return a.bottom <= b.top || a.right <= b.left;"),
+      "True");
 }
 
 // An error that escapes a handler: the page shows the desktop's error texts in a modal dialog,

@@ -68,6 +68,16 @@
         return wrong;
       }).length;
     },
+    // The message of «Въведете дроб» while it is open, '' once it closed.
+    fractionMessage: function () {
+      var dialog = document.getElementById('fraction');
+      return dialog && dialog.open ? dialog.querySelector('[role=alert]').textContent : '';
+    },
+    // What a text of «Упражнения» shows for the eye; its spoken form with `spoken`.
+    shown: function (name, spoken) {
+      var box = element(name);
+      return (spoken ? box.lastChild : box.firstChild).textContent;
+    },
     focused: function () {
       var e = document.activeElement;
       return (e && e.dataset.name) || '';
@@ -75,11 +85,14 @@
     focus: function (name) {
       element(name).focus();
     },
+    // Scrolled into view first, as a user scrolls to what they click.
     middle: function (name) {
+      element(name).scrollIntoView({block: 'nearest', inline: 'nearest'});
       return at(element(name).getBoundingClientRect());
     },
     // Into a text field's visible top left.
     inside: function (name) {
+      element(name).scrollIntoView({block: 'nearest', inline: 'nearest'});
       var r = element(name).getBoundingClientRect();
       return at({left: r.left + 8, top: r.top + 4, width: 16, height: 8});
     },

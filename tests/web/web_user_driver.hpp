@@ -18,6 +18,7 @@
 
 #include "tests/support/scripted_random.hpp"
 #include "tests/support/user_driver.hpp"
+#include "ui/lesson/exercises.hpp"
 #include "ui/lesson/menu_commands.hpp"
 #include "ui/main_form.hpp"
 #include "ui/window_layout.hpp"
@@ -136,6 +137,30 @@ class WebUserDriver : public drobi::testing::UserDriver {
     throw std::logic_error("no menu offers the command");
   }
   std::vector<std::string> DivisionLines() const override { return Split(Hook("division")); }
+  std::string EnterFraction(const std::string& typed) override {
+    Choose(CommandId::kEnterFraction);
+    Act("keys", ", \"keys\": [" + (typed.empty() ? "" : Quoted("=" + typed) + ", ") + "\"ENTER\"]");
+    const std::string message = Hook("fractionMessage");
+    if (!message.empty()) Act("keys", R"(, "keys": ["ESCAPE"])");
+    return message;
+  }
+  // The panel opened from the menu bar, the kind and the answer buttons clicked or the letter
+  // pressed, the answer typed into the field; the texts read from the panel's document.
+  std::vector<std::string> Exercise(TaskKind kind, const std::string& answer) override {
+    if (Script("return exercises.hidden;") == "True") Choose(CommandId::kExercises);
+    int k = 0;
+    while (kTaskKinds[static_cast<std::size_t>(k)] != kind) ++k;
+    Click("kind" + std::to_string(k));
+    const std::string question = Hook("shown", "'question'");
+    if (answer == "К" || answer == "П") {
+      Act("keys", ", \"keys\": [" + Quoted("=" + answer) + "]");
+    } else {
+      Type("answer", answer + "\n");
+    }
+    std::vector<std::string> shown{question, Hook("shown", "'verdict'"), Hook("shown", "'count'")};
+    Click("exercise4");
+    return shown;
+  }
   Rgb ColourAt(int x, int y) const override {
     // The form is laid out at the scale that fits the browser window: the point scales with it.
     const int width = WindowScale().Pixels(MainWindowLayout().client_width);

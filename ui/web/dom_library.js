@@ -26,8 +26,10 @@ mergeInto(LibraryManager.library, {
     // Tab and Shift+Tab go round the controls that take the focus, as in the window.
     tab: function (event) {
       if (event.key !== 'Tab' || event.ctrlKey || event.altKey) return;
+      // A modal dialog keeps Tab among its own controls, as the browser does it.
+      if (document.querySelector('dialog[open]')) return;
       var ring = DrobiDom.controls.concat(DrobiDom.more).filter(function (c) {
-        return c.takesFocus;
+        return c.takesFocus && !c.disabled && !c.closest('[hidden]');
       });
       var at = ring.indexOf(document.activeElement);
       var next = event.shiftKey ? (at <= 0 ? ring.length - 1 : at - 1) : (at + 1) % ring.length;
@@ -640,5 +642,270 @@ mergeInto(LibraryManager.library, {
     dialog.querySelector('button').textContent = UTF8ToString(close);
     dialog.showModal();
     dialog.querySelector('button').focus();
+  },
+
+  // «Въведете дроб»: a modal <dialog> whose form Enter submits; Escape cancels it, as any modal
+  // dialog. What was typed goes to the C++ side as it is, and back into the document only as the
+  // field's value; the message is text in an alert, which a screen reader says when it changes.
+  drobi_dom_show_fraction_entry: function (title, fieldName, hint, accept, cancel) {
+    var dialog = document.getElementById('fraction');
+    if (!dialog) {
+      dialog = document.body.appendChild(document.createElement('dialog'));
+      dialog.id = 'fraction';
+      dialog.setAttribute('aria-labelledby', 'fraction-title');
+      dialog.appendChild(document.createElement('h1')).id = 'fraction-title';
+      var form = dialog.appendChild(document.createElement('form'));
+      var field = form.appendChild(document.createElement('input'));
+      field.type = 'text';
+      field.dataset.name = 'fraction-field';
+      field.autocomplete = 'off';
+      field.spellcheck = false;
+      field.setAttribute('aria-describedby', 'fraction-message');
+      var message = form.appendChild(document.createElement('p'));
+      message.id = 'fraction-message';
+      message.dataset.name = 'fraction-message';
+      message.setAttribute('role', 'alert');
+      var buttons = form.appendChild(document.createElement('div'));
+      buttons.className = 'buttons';
+      var ok = buttons.appendChild(document.createElement('button'));
+      ok.type = 'submit';
+      ok.dataset.name = 'fraction-accept';
+      var no = buttons.appendChild(document.createElement('button'));
+      no.type = 'button';
+      no.dataset.name = 'fraction-cancel';
+      no.addEventListener('click', function () {
+        dialog.close();
+      });
+      form.addEventListener('submit', function (event) {
+        event.preventDefault();
+        var at = allocateUTF8(field.value);
+        try {
+          Module['_drobi_page_enter_fraction'](at);
+        } finally {
+          _free(at);
+        }
+      });
+    }
+    dialog.querySelector('h1').textContent = UTF8ToString(title);
+    var input = dialog.querySelector('input');
+    input.placeholder = UTF8ToString(hint);
+    input.setAttribute('aria-label', UTF8ToString(fieldName));
+    input.value = '';
+    dialog.querySelector('p').textContent = '';
+    dialog.querySelector('[type=submit]').textContent = UTF8ToString(accept);
+    dialog.querySelector('[type=button]').textContent = UTF8ToString(cancel);
+    if (!dialog.open) dialog.showModal();
+    input.focus();
+  },
+
+  // «Упражнения» (ExerciseAction in exercises_panel.hpp gives the actions' numbers). Every text
+  // is shown for the eye and given in words to a screen reader: the question is the description
+  // of the answer field and buttons, the verdict and the count a status said when it changes.
+  // The keys К and П alone answer while their buttons are shown; Alt and a button's underlined
+  // letter presses it while the focus is in the panel, before the menus take the letter.
+  drobi_dom_make_exercises__deps: ['$DrobiViews', '$DrobiDom'],
+  drobi_dom_make_exercises: function (title, close, kinds, buttons, answerName) {
+    var views = DrobiViews, panel = document.createElement('section');
+    var make = function (parent, tag, name) {
+      var element = parent.appendChild(document.createElement(tag));
+      if (name) element.dataset.name = name;
+      return element;
+    };
+    var act = function (action) {
+      var at = allocateUTF8(field.value);
+      try {
+        Module['_drobi_page_exercise'](action, at);
+      } finally {
+        _free(at);
+      }
+    };
+    // A text shown for the eye, with its spoken form beside it for a screen reader only.
+    var said = function (parent, name) {
+      var box = make(parent, 'div', name);
+      make(box, 'span').setAttribute('aria-hidden', 'true');
+      make(box, 'span').className = 'name';
+      return box;
+    };
+    var button = function (parent, parts, action, name) {
+      var b = make(parent, 'button', name || 'exercise' + action);
+      b.type = 'button';
+      b.key = views.title(b, parts[0], parts[1], parts[2]);
+      if (b.key) b.setAttribute('aria-keyshortcuts', 'Alt+' + b.key.toUpperCase());
+      b.addEventListener('click', function () {
+        act(action);
+      });
+      return b;
+    };
+    var split = function (texts) {
+      var parts = [];
+      for (var i = 0; i + 2 < texts.length; i += 3) {
+        parts.push([texts[i], texts[i + 1], texts[i + 2]].map(allocateUTF8));
+      }
+      return parts;
+    };
+    var free = function (parts) {
+      parts.forEach(function (p) {
+        p.forEach(_free);
+      });
+    };
+    panel.id = 'exercises';
+    panel.hidden = true;
+    panel.setAttribute('aria-labelledby', 'exercises-title');
+    var head = make(panel, 'div');
+    head.className = 'head';
+    var heading = make(head, 'h2');
+    heading.id = 'exercises-title';
+    heading.textContent = UTF8ToString(title);
+    var shut = make(head, 'button', 'exercises-close');
+    shut.type = 'button';
+    shut.textContent = UTF8ToString(close);
+    shut.addEventListener('click', function () {
+      act(8);
+    });
+    var body = make(panel, 'div');
+    body.className = 'body';
+    var kindBox = make(body, 'div');
+    kindBox.className = 'kinds';
+    kindBox.setAttribute('role', 'group');
+    kindBox.setAttribute('aria-labelledby', 'exercises-title');
+    var kindParts = split(UTF8ToString(kinds).split('\x1f'));
+    var kindButtons = kindParts.map(function (p, k) {
+      return button(kindBox, p, 16 + k, 'kind' + k);
+    });
+    free(kindParts);
+    var question = said(body, 'question');
+    question.id = 'exercise-question';
+    question.className = 'question';
+    var answer = make(body, 'form');
+    answer.className = 'answer';
+    var field = make(answer, 'input', 'answer');
+    field.type = 'text';
+    field.autocomplete = 'off';
+    field.spellcheck = false;
+    field.setAttribute('aria-label', UTF8ToString(answerName));
+    field.setAttribute('aria-describedby', 'exercise-question');
+    answer.addEventListener('submit', function (event) {
+      event.preventDefault();
+      act(3);
+    });
+    var parts = split(UTF8ToString(buttons).split('\x1f')), made = [];
+    parts.forEach(function (p, action) {
+      if (!UTF8ToString(p[0]) && !UTF8ToString(p[1])) return;
+      made[action] = button(action === 2 ? answer : body, p, action);
+    });
+    free(parts);
+    var ends = make(body, 'div');
+    ends.className = 'ends';
+    ends.appendChild(made[0]);
+    ends.appendChild(made[1]);
+    ends.after(answer);
+    [made[0], made[1]].forEach(function (b) {
+      b.setAttribute('aria-describedby', 'exercise-question');
+    });
+    var verdict = said(body, 'verdict');
+    verdict.className = 'verdict';
+    verdict.setAttribute('role', 'status');
+    var steps = make(body, 'div');
+    steps.className = 'steps';
+    [4, 5, 6, 7].forEach(function (action) {
+      steps.appendChild(made[action]);
+    });
+    var count = said(body, 'count');
+    count.setAttribute('role', 'status');
+    document.getElementById('form').after(panel);
+    DrobiDom.more.push.apply(DrobiDom.more, [shut].concat(kindButtons, [field, made[0], made[1],
+        made[2]], [4, 5, 6, 7].map(function (a) { return made[a]; })));
+    panel.addEventListener('keydown', function (event) {
+      if (event.ctrlKey || event.metaKey) return;
+      var lower = event.key.toLowerCase();
+      if (event.key === 'Escape' && !event.altKey) {
+        event.preventDefault();
+        act(8);
+        return;
+      }
+      // The answer keys alone, but not while typing into the field.
+      var plain = !event.altKey && event.target !== field && !ends.hidden;
+      var hit = Array.from(panel.querySelectorAll('button')).find(function (b) {
+        return b.key === lower && !b.disabled && !b.closest('[hidden]') &&
+            (event.altKey || (plain && (b === made[0] || b === made[1])));
+      });
+      if (!hit) return;
+      event.preventDefault();
+      event.stopPropagation();
+      hit.click();
+    });
+    views.exercises = {panel: panel, field: field, question: question, verdict: verdict,
+                       count: count, kinds: kindButtons, ends: ends, answer: answer, made: made};
+  },
+
+  drobi_dom_show_exercises__deps: ['$DrobiViews'],
+  drobi_dom_show_exercises: function (open) {
+    var views = DrobiViews, e = views.exercises, panel = e.panel;
+    var inside = panel.contains(document.activeElement);
+    if (open && panel.hidden) e.back = document.activeElement;
+    panel.hidden = !open;
+    panel.querySelectorAll('button, input').forEach(function (b) {
+      b.takesFocus = !!open;
+    });
+    if (open) {
+      (e.ends.hidden ? e.field : e.made[0]).focus({preventScroll: true});
+      requestAnimationFrame(function () {
+        panel.scrollIntoView({block: 'nearest', inline: 'nearest'});
+      });
+    } else if (inside && e.back && e.back.isConnected) {
+      e.back.focus();
+    }
+  },
+
+  drobi_dom_place_exercises__deps: ['$DrobiViews'],
+  drobi_dom_place_exercises: function (left, top, width, height, font) {
+    var style = DrobiViews.exercises.panel.style;
+    style.left = left + 'px';
+    style.top = top + 'px';
+    style.width = width + 'px';
+    style.height = height + 'px';
+    DrobiViews.exercises.panel.querySelector('.body').style.fontSize = font + 'px';
+  },
+
+  drobi_dom_exercise_state__deps: ['$DrobiViews'],
+  drobi_dom_exercise_state: function (kind, question, spokenQuestion, typed, answered, verdict,
+                                      spokenVerdict, count, spokenCount, fresh) {
+    var e = DrobiViews.exercises, focus = document.activeElement;
+    var write = function (box, shown, spoken) {
+      var text = UTF8ToString(shown), words = UTF8ToString(spoken);
+      if (box.firstChild.textContent !== text) box.firstChild.textContent = text;
+      if (box.lastChild.textContent !== words) box.lastChild.textContent = words;
+    };
+    e.kinds.forEach(function (b, k) {
+      b.setAttribute('aria-pressed', k === kind ? 'true' : 'false');
+    });
+    write(e.question, question, spokenQuestion);
+    write(e.verdict, verdict, spokenVerdict);
+    write(e.count, count, spokenCount);
+    e.answer.hidden = !typed;
+    e.ends.hidden = !!typed;
+    if (fresh) e.field.value = '';
+    // «Следваща задача» once the task has its verdict, «Пропусни» before it.
+    e.made[4].disabled = !answered;
+    e.made[5].disabled = !!answered;
+    e.made[2].disabled = !!answered;
+    // The focus where the next key is meant: on «Следваща задача» after a verdict given by a
+    // button, back on the answer for a new task; the field keeps it, Enter going on from there.
+    if (!e.panel.contains(focus) || e.panel.hidden) return;
+    var answering = focus === e.made[0] || focus === e.made[1] || focus === e.made[2];
+    if (answered && answering) e.made[4].focus();
+    else if (!answered && (focus === e.made[4] || focus.closest('[hidden]'))) {
+      (typed ? e.field : e.made[0]).focus();
+    }
+  },
+
+  drobi_dom_fraction_message: function (message) {
+    var dialog = document.getElementById('fraction'), text = UTF8ToString(message);
+    if (!text) {
+      dialog.close();
+      return;
+    }
+    dialog.querySelector('p').textContent = text;
+    dialog.querySelector('input').focus();
   },
 });

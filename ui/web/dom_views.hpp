@@ -36,4 +36,29 @@ void drobi_dom_division_end(int lines, const char* joined);
 // «Относно»: the dialog's title, its lines each ended by "\n", and its close button's title.
 void drobi_dom_show_about(const char* title, const char* lines, const char* close);
 
+// «Въведете дроб»: opens the dialog with an empty field, its texts given; Enter or «Добре» hands
+// what was typed to drobi_page_enter_fraction, Escape or «Отказ» closes it and changes nothing.
+void drobi_dom_show_fraction_entry(const char* title, const char* field_name, const char* hint,
+                                   const char* accept, const char* cancel);
+// The answer to what was typed: "" closes the dialog, else the message it shows (and a screen
+// reader says), the field keeping the text as typed.
+void drobi_dom_fraction_message(const char* message);
+
+// The panel «Упражнения», made closed: its title, its close button's title, the kinds' titles and
+// the buttons' titles (in the order of ExerciseAction, "" where an action has no button), each
+// split as before "\x1f" key "\x1f" after "\x1f", and the answer field's name. Its buttons, the
+// field's Enter and the keys hand an ExerciseAction to drobi_page_exercise.
+void drobi_dom_make_exercises(const char* title, const char* close, const char* kinds,
+                              const char* buttons, const char* answer_name);
+// Shows the panel, moving the focus into it, or hides it, giving the focus back.
+void drobi_dom_show_exercises(int open);
+void drobi_dom_place_exercises(int left, int top, int width, int height, int font_pixels);
+// What the panel shows now, each text with its spoken form: the chosen kind (its place in
+// kTaskKinds), the question, whether it takes a typed answer (else the two answer buttons),
+// whether it has its verdict, the verdict ("" for none), the count; `fresh` empties the field.
+void drobi_dom_exercise_state(int kind, const char* question, const char* spoken_question,
+                              int typed, int answered, const char* verdict,
+                              const char* spoken_verdict, const char* count,
+                              const char* spoken_count, int fresh);
+
 }  // extern "C"

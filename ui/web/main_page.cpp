@@ -5,6 +5,7 @@
 #include "ui/error_report.hpp"
 #include "ui/form_controls.hpp"
 #include "ui/lesson/close_title.hpp"
+#include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/row_texts.hpp"
 #include "ui/web/css_colour.hpp"
 #include "ui/web/dom.hpp"
@@ -53,6 +54,7 @@ MainPage::MainPage(MainForm& form) : form_(form), edge_(ShowError) {
                                         [](const ControlLayout& c) { return c.long_number; });
   division_ =
       std::make_unique<DivisionPanel>(form_, static_cast<int>(long_number - layout.begin()));
+  exercises_ = std::make_unique<ExercisesPanel>(form_);
   edge_.SetSettled([this] { Settle(); });
   Settle();
   LayOut();
@@ -106,6 +108,13 @@ void MainPage::OnCommand(CommandId command) {
     case CommandId::kDivisionView:
       if (edge_.Run([this] { division_->Open(); })) LayOut();
       return;
+    case CommandId::kEnterFraction:
+      drobi_dom_show_fraction_entry(kEnterFractionTitle, kEnterFractionField, kFractionHint,
+                                    kAcceptFraction, kCancelFraction);
+      return;
+    case CommandId::kExercises:
+      if (edge_.Run([this] { exercises_->Open(); })) LayOut();
+      return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
       zoom_ = WindowScale(kDefaultDpi, zoom_).NextStep(command == CommandId::kZoomIn ? 1 : -1);
@@ -129,12 +138,48 @@ void MainPage::OnCloseDivision() {
   LayOut();
 }
 
+void MainPage::OnEnterFraction(std::string_view typed) {
+  if (edge_.Failed()) return;
+  // ReadFraction caps the text's length itself, so whatever was pasted is read safely.
+  const auto read = ReadFraction(typed);
+  if (const auto* message = std::get_if<std::string>(&read)) {
+    drobi_dom_fraction_message(message->c_str());
+    return;
+  }
+  drobi_dom_fraction_message("");
+  const EnteredFraction fraction = std::get<EnteredFraction>(read);
+  edge_.Run([this, fraction] { EnterFraction(form_, fraction); });
+}
+
+void MainPage::OnExercise(ExerciseAction action, std::string_view typed) {
+  if (edge_.Failed() || !exercises_->IsOpen()) return;
+  if (action == ExerciseAction::kClose) {
+    exercises_->Close();
+    LayOut();
+    return;
+  }
+  if (action != ExerciseAction::kDivision) {
+    edge_.Run([this, action, typed] { exercises_->Act(action, typed); });
+    return;
+  }
+  // The row selected as a click selects it, then the division of what the long number shows.
+  if (edge_.Run([this] {
+        if (exercises_->ShowDivision()) division_->Open();
+      })) {
+    LayOut();
+  }
+}
+
 void MainPage::LayOut() {
+  const bool division = division_->IsOpen(), exercises = exercises_->IsOpen();
   const PagePlaces places = PlacePage(drobi_dom_view_width(), drobi_dom_view_height(),
-                                      drobi_dom_bar_height(), zoom_, division_->IsOpen());
+                                      drobi_dom_bar_height(), zoom_, division || exercises);
   scale_ = places.scale;
   drobi_dom_place_form(places.form.left, places.form.top, places.form.width, places.form.height);
-  division_->Place(places.panel, scale_);
+  const auto [first, second] =
+      division && exercises ? SharePanels(places.panel) : std::pair{places.panel, places.panel};
+  if (exercises) exercises_->Place(first, scale_);
+  if (division) division_->Place(second, scale_);
   const auto layout = MainWindowControls();
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const ControlLayout& control = layout[i];

@@ -14,11 +14,13 @@
 //
 // The form grows with the browser window: it is laid out at the largest WindowScale that fits the
 // window's inner size in CSS pixels below the menu bar (never below 100 %), centred on the back
-// colour, and leaves room for the panel of the written division while it is open (PlacePage).
+// colour, and leaves room for the panels of the written division and of the exercises while they
+// are open (PlacePage; the two share that room, SharePanels).
 // The page's zoom steps multiply that scale; the browser's own zoom makes CSS pixels larger.
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -26,6 +28,7 @@
 #include "ui/lesson/menu_commands.hpp"
 #include "ui/main_form.hpp"
 #include "ui/web/division_panel.hpp"
+#include "ui/web/exercises_panel.hpp"
 #include "ui/web/list_element.hpp"
 #include "ui/web/menu_bar_element.hpp"
 #include "ui/web/text_element.hpp"
@@ -62,6 +65,11 @@ class MainPage {
   // A command of the menu bar, chosen there, by its shortcut, or on the long number.
   void OnCommand(CommandId command);
   void OnCloseDivision();
+  // What was typed into «Въведете дроб»: the fraction into the selected row and the dialog
+  // closed, or the message shown in the dialog, which stays open.
+  void OnEnterFraction(std::string_view typed);
+  // A button, Enter or a key of the panel «Упражнения», with the text of its answer field.
+  void OnExercise(ExerciseAction action, std::string_view typed);
   // Before the frame that shows what the handlers wrote.
   void OnFrame();
   // Places the form and every control at the scale that fits the browser window.
@@ -78,6 +86,7 @@ class MainPage {
   std::vector<std::unique_ptr<TextElement>> texts_;
   std::unique_ptr<MenuBarElement> menu_;
   std::unique_ptr<DivisionPanel> division_;
+  std::unique_ptr<ExercisesPanel> exercises_;
   int zoom_ = kZoomSteps[0];  // the page's zoom step, which multiplies the fitted scale
   WindowScale scale_;
 };

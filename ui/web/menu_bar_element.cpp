@@ -1,26 +1,9 @@
 #include "ui/web/menu_bar_element.hpp"
 
-#include <string>
-#include <string_view>
-
 #include "ui/web/dom_views.hpp"
+#include "ui/web/split_title.hpp"
 
 namespace drobi::web {
-namespace {
-
-// A title as the text before its access key, the key and the text after it.
-struct SplitTitle {
-  std::string before, key, after;
-};
-
-SplitTitle Split(std::string_view title) {
-  const std::string key = AccessKey(title);
-  const std::string plain = PlainTitle(title);
-  const std::size_t at = key.empty() ? plain.size() : title.find('&');
-  return {plain.substr(0, at), key, plain.substr(at + key.size())};
-}
-
-}  // namespace
 
 MenuBarElement::MenuBarElement() {
   int index = 0;

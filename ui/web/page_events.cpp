@@ -51,4 +51,16 @@ EMSCRIPTEN_KEEPALIVE void drobi_page_close_division() {
   if (MainPage* page = MainPage::Current()) page->OnCloseDivision();
 }
 
+// What was typed into «Въведете дроб», as UTF-8.
+EMSCRIPTEN_KEEPALIVE void drobi_page_enter_fraction(const char* typed) {
+  if (MainPage* page = MainPage::Current()) page->OnEnterFraction(typed);
+}
+
+// An ExerciseAction of the panel «Упражнения», with what its answer field holds, as UTF-8.
+EMSCRIPTEN_KEEPALIVE void drobi_page_exercise(int action, const char* typed) {
+  if (MainPage* page = MainPage::Current()) {
+    page->OnExercise(static_cast<drobi::web::ExerciseAction>(action), typed);
+  }
+}
+
 }  // extern "C"

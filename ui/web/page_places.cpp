@@ -44,4 +44,18 @@ PagePlaces PlacePage(int width, int height, int bar, int zoom_percent, bool pane
   return places;
 }
 
+std::pair<Box, Box> SharePanels(const Box& room) {
+  Box first = room, second = room;
+  if (room.height >= room.width) {
+    first.height = room.height * 2 / 5;
+    second.top += first.height;
+    second.height -= first.height;
+  } else {
+    first.width = room.width * 2 / 5;
+    second.left += first.width;
+    second.width -= first.width;
+  }
+  return {first, second};
+}
+
 }  // namespace drobi::web

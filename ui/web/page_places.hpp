@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "ui/window_scale.hpp"
 
 namespace drobi::web {
@@ -26,5 +28,11 @@ struct PagePlaces {
 // beside it on a wide window, below on a narrow or tall one. The panel takes the rest of the
 // window, and never less than half the form's size.
 PagePlaces PlacePage(int width, int height, int bar, int zoom_percent, bool panel);
+
+// The panel's room shared by the exercises (first) and the written division (second), both open:
+// cut across its longer side, so that beside the form the exercises lie above the division and
+// below the form to its left; the exercises take two fifths, as their lines are few and short and
+// the division's are many.
+std::pair<Box, Box> SharePanels(const Box& room);
 
 }  // namespace drobi::web
