@@ -65,13 +65,13 @@ std::string UnreadMessage(TaskKind kind, Unread unread, std::string_view shown) 
 const char* KindTitle(TaskKind kind) {
   switch (kind) {
     case TaskKind::kEndsOrRepeats:
-      return "&Крайна или периодична";
+      return "К&райна или периодична";
     case TaskKind::kRounding:
       return "&Закръгляне";
     case TaskKind::kExactValue:
       return "&Точна стойност";
     case TaskKind::kBackToFraction:
-      return "&Обратно към дробта";
+      return "О&братно към дробта";
   }
   return "";
 }
