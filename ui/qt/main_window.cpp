@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "ui/form_controls.hpp"
+#include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/row_texts.hpp"
 #include "ui/lesson/written_division.hpp"
 #include "ui/qt/click_label.hpp"
@@ -20,6 +21,7 @@
 #include "ui/qt/command_menu_bar.hpp"
 #include "ui/qt/division_window.hpp"
 #include "ui/qt/flat_button.hpp"
+#include "ui/qt/fraction_dialog.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/scroll_bar_style.hpp"
 #include "ui/qt/text_field.hpp"
@@ -267,6 +269,11 @@ void MainWindow::Choose(CommandId id) {
     case CommandId::kDivisionView:
       OpenDivision();
       return;
+    case CommandId::kEnterFraction:
+      OpenFractionEntry();
+      return;
+    case CommandId::kExercises:
+      return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
     case CommandId::kActualSize:
@@ -283,6 +290,15 @@ void MainWindow::OpenDivision() {
   // The written division reads the form, whose errors go where the handlers' go.
   edge_.Run([this] { division_->SetText(WrittenDivisionOf(form_)); });
   if (!edge_.Failed()) division_->Open();
+}
+
+void MainWindow::OpenFractionEntry() {
+  if (fraction_dialog_ == nullptr) {
+    fraction_dialog_ = new FractionDialog(this, [this](const EnteredFraction& fraction) {
+      edge_.Run([this, fraction] { EnterFraction(form_, fraction); });
+    });
+  }
+  fraction_dialog_->Start();
 }
 
 void MainWindow::FollowForm() {
