@@ -15,6 +15,7 @@
 #include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/written_division.hpp"
 #include "ui/qt/division_window.hpp"
+#include "ui/qt/exercises_window.hpp"
 #include "ui/qt/fraction_dialog.hpp"
 
 namespace drobi::gui_testing {
@@ -141,6 +142,27 @@ TEST_F(WindowTest, FractionDialogKeepsABadInputAndEscapeChangesNothing) {
   window_->Choose(CommandId::kEnterFraction);
   EXPECT_TRUE(dialog.Field()->text().isEmpty());
   EXPECT_TRUE(dialog.Message()->isHidden());
+}
+
+// The key к alone answers; the verdict's label has the spoken verdict as its name; «Виж
+// делението» selects the task's row and opens its division; Enter goes on to the next task.
+TEST_F(WindowTest, ExercisesTakeTheKeyAloneAndShowTheDivision) {
+  Load();
+  ClickRow("Spis(1)", 5);
+  window_->Choose(CommandId::kExercises);
+  ExercisesWindow& view = *window_->ExercisesView();
+  QTest::sendKeyEvent(QTest::Click, view.focusWidget(), Qt::Key_unknown, QStringLiteral("к"),
+                      Qt::NoModifier);
+  EXPECT_TRUE(view.VerdictLine()->text().startsWith(QStringLiteral("Грешно")));
+  Exercises oracle(*form_);
+  EXPECT_EQ(view.VerdictLine()->accessibleName().toStdString(), oracle.AnswerEnds(true).spoken);
+  EXPECT_EQ(view.CountLine()->accessibleName().toStdString(), oracle.SpokenCount());
+  QTest::mouseClick(view.ShowDivisionButton(), Qt::LeftButton);
+  EXPECT_EQ(form_->Spis[0].ListIndex(), 0);
+  testing::QtUserDriver driver(*window_);
+  EXPECT_EQ(driver.DivisionLines(), WrittenDivisionOf(*form_).lines);
+  QTest::keyClick(view.NextTask(), Qt::Key_Return);
+  EXPECT_NE(view.QuestionLine()->text().indexOf(QStringLiteral("-3/7")), -1);
 }
 
 }  // namespace

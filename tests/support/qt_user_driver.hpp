@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QWidget>
@@ -23,6 +24,7 @@
 #include "tests/support/user_driver.hpp"
 #include "ui/qt/command_menu_bar.hpp"
 #include "ui/qt/division_window.hpp"
+#include "ui/qt/exercises_window.hpp"
 #include "ui/qt/fraction_dialog.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/main_window.hpp"
@@ -119,8 +121,29 @@ class QtUserDriver : public UserDriver {
     if (dialog->isVisible()) throw std::logic_error("Escape leaves the dialog open");
     return message;
   }
-  std::vector<std::string> Exercise(TaskKind, const std::string&) override {
-    throw std::logic_error("the window has no «Упражнения» yet");
+  std::vector<std::string> Exercise(TaskKind kind, const std::string& answer) override {
+    if (window_.ExercisesView() == nullptr || !window_.ExercisesView()->isVisible()) {
+      Choose(CommandId::kExercises);
+    }
+    ExercisesWindow& view = *window_.ExercisesView();
+    QRadioButton* choice = view.KindChoice(kind);
+    if (!choice->isChecked()) QTest::mouseClick(choice, Qt::LeftButton);
+    const std::string question = view.QuestionLine()->text().toStdString();
+    if (kind == TaskKind::kEndsOrRepeats) {
+      // The key alone, on whatever has the focus in the view.
+      TypeInto(view.focusWidget() != nullptr ? view.focusWidget() : &view, answer);
+    } else {
+      QLineEdit* field = view.AnswerField();
+      QTest::mouseClick(field, Qt::LeftButton);
+      TypeInto(field, answer + "\n");
+    }
+    std::vector<std::string> shown{question, view.VerdictLine()->text().toStdString(),
+                                   view.CountLine()->text().toStdString()};
+    // Enter again, on «Следваща задача» which has the focus after a verdict.
+    if (view.focusWidget() != view.NextTask())
+      throw std::logic_error("the verdict leaves the focus");
+    QTest::keyClick(view.NextTask(), Qt::Key_Return);
+    return shown;
   }
 
  private:

@@ -20,6 +20,7 @@
 #include "ui/qt/command_keys.hpp"
 #include "ui/qt/command_menu_bar.hpp"
 #include "ui/qt/division_window.hpp"
+#include "ui/qt/exercises_window.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/fraction_dialog.hpp"
 #include "ui/qt/list_view.hpp"
@@ -273,6 +274,7 @@ void MainWindow::Choose(CommandId id) {
       OpenFractionEntry();
       return;
     case CommandId::kExercises:
+      OpenExercises();
       return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
@@ -299,6 +301,13 @@ void MainWindow::OpenFractionEntry() {
     });
   }
   fraction_dialog_->Start();
+}
+
+void MainWindow::OpenExercises() {
+  if (exercises_window_ == nullptr) {
+    exercises_window_ = new ExercisesWindow(this, form_, edge_, [this] { OpenDivision(); });
+  }
+  exercises_window_->Open();
 }
 
 void MainWindow::FollowForm() {

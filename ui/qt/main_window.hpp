@@ -16,7 +16,8 @@
 // The menu bar comes from the command table. «Деление в тетрадката» (also Enter or a double click
 // on the long number) opens the DivisionWindow, which the window hands the written division after
 // every call into the form that ends well. «Въведете дроб…» opens the FractionDialog, whose
-// fraction goes into the form through the ErrorEdge like a click.
+// fraction goes into the form through the ErrorEdge like a click; «Упражнения» opens the
+// ExercisesWindow, whose «Виж делението» selects the task's row and opens the DivisionWindow.
 
 #include <QFont>
 #include <QLocale>
@@ -34,6 +35,7 @@ namespace drobi {
 
 class CommandMenuBar;
 class DivisionWindow;
+class ExercisesWindow;
 class FractionDialog;
 class ScrollBarStyle;
 
@@ -70,6 +72,8 @@ class MainWindow : public QWidget {
   DivisionWindow* Division() const { return division_; }
   // «Въведете дроб»; nullptr until it is first opened.
   FractionDialog* FractionEntry() const { return fraction_dialog_; }
+  // «Упражнения»; nullptr until it is first opened.
+  ExercisesWindow* ExercisesView() const { return exercises_window_; }
 
   // What a choice from the menu bar or one of its shortcuts does.
   void Choose(CommandId id);
@@ -88,6 +92,7 @@ class MainWindow : public QWidget {
   QSize WindowSize(const WindowScale& scale) const;
   void OpenDivision();
   void OpenFractionEntry();
+  void OpenExercises();
   // Shows the form's written division in the view while it is open.
   void FollowForm();
   void ShowAbout();
@@ -96,10 +101,11 @@ class MainWindow : public QWidget {
   ErrorEdge edge_;
   QWidget* content_;  // the form's client area, which clips Text1(1)
   CommandMenuBar* menu_bar_;
-  int menu_height_;                            // the bar's, the same at every zoom
-  DivisionWindow* division_ = nullptr;         // a window of its own, made when first opened
-  FractionDialog* fraction_dialog_ = nullptr;  // made when first opened, then reused
-  std::vector<QWidget*> controls_;             // in the layout's order
+  int menu_height_;                              // the bar's, the same at every zoom
+  DivisionWindow* division_ = nullptr;           // a window of its own, made when first opened
+  FractionDialog* fraction_dialog_ = nullptr;    // made when first opened, then reused
+  ExercisesWindow* exercises_window_ = nullptr;  // its count lasts while the program runs
+  std::vector<QWidget*> controls_;               // in the layout's order
   WindowScale scale_;
   // The zoom step asked for last, which the window's size, once it has it, lays out exactly.
   WindowScale zoom_;
