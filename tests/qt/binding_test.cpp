@@ -12,8 +12,11 @@
 #include "tests/support/scenario_name.hpp"
 #include "tests/support/scenario_run.hpp"
 #include "tests/support/window_scenarios.hpp"
+#include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/written_division.hpp"
 #include "ui/qt/division_window.hpp"
+#include "ui/qt/exercises_window.hpp"
+#include "ui/qt/fraction_dialog.hpp"
 
 namespace drobi::gui_testing {
 namespace {
@@ -114,6 +117,52 @@ TEST_F(WindowTest, DivisionViewPaintsTheMarksAndCopies) {
   QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
             WrittenDivisionOf(*form_).lines.front());
+}
+
+// A bad fraction keeps the dialog open with the text as typed and the message as the label's
+// spoken name; Escape closes it with the table as it was, and it opens again empty.
+TEST_F(WindowTest, FractionDialogKeepsABadInputAndEscapeChangesNothing) {
+  Load();
+  ClickRow("Spis(1)", 2);
+  const std::vector<std::string> rows = ShownRows(List("Spis(0)"));
+  window_->Choose(CommandId::kEnterFraction);
+  FractionDialog& dialog = *window_->FractionEntry();
+  EXPECT_EQ(dialog.Field()->placeholderText().toStdString(), kFractionHint);
+  QTest::keyClicks(dialog.Field(), QStringLiteral("1/40000"));
+  QTest::keyClick(dialog.Field(), Qt::Key_Return);
+  ASSERT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.Field()->text(), QStringLiteral("1/40000"));
+  const std::string message = std::get<std::string>(ReadFraction("1/40000"));
+  EXPECT_EQ(dialog.Message()->text().toStdString(), message);
+  EXPECT_EQ(dialog.Message()->accessibleName().toStdString(), message);
+  QTest::keyClick(dialog.Field(), Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(ShownRows(List("Spis(0)")), rows);
+  EXPECT_EQ(form_->Spis[0].ListIndex(), 2);
+  window_->Choose(CommandId::kEnterFraction);
+  EXPECT_TRUE(dialog.Field()->text().isEmpty());
+  EXPECT_TRUE(dialog.Message()->isHidden());
+}
+
+// The key к alone answers; the verdict's label has the spoken verdict as its name; «Виж
+// делението» selects the task's row and opens its division; Enter goes on to the next task.
+TEST_F(WindowTest, ExercisesTakeTheKeyAloneAndShowTheDivision) {
+  Load();
+  ClickRow("Spis(1)", 5);
+  window_->Choose(CommandId::kExercises);
+  ExercisesWindow& view = *window_->ExercisesView();
+  QTest::sendKeyEvent(QTest::Click, view.focusWidget(), Qt::Key_unknown, QStringLiteral("к"),
+                      Qt::NoModifier);
+  EXPECT_TRUE(view.VerdictLine()->text().startsWith(QStringLiteral("Грешно")));
+  Exercises oracle(*form_);
+  EXPECT_EQ(view.VerdictLine()->accessibleName().toStdString(), oracle.AnswerEnds(true).spoken);
+  EXPECT_EQ(view.CountLine()->accessibleName().toStdString(), oracle.SpokenCount());
+  QTest::mouseClick(view.ShowDivisionButton(), Qt::LeftButton);
+  EXPECT_EQ(form_->Spis[0].ListIndex(), 0);
+  testing::QtUserDriver driver(*window_);
+  EXPECT_EQ(driver.DivisionLines(), WrittenDivisionOf(*form_).lines);
+  QTest::keyClick(view.NextTask(), Qt::Key_Return);
+  EXPECT_NE(view.QuestionLine()->text().indexOf(QStringLiteral("-3/7")), -1);
 }
 
 }  // namespace

@@ -6,8 +6,12 @@
 // bar and on its entry in the menu that opens.
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QWidget>
@@ -20,6 +24,8 @@
 #include "tests/support/user_driver.hpp"
 #include "ui/qt/command_menu_bar.hpp"
 #include "ui/qt/division_window.hpp"
+#include "ui/qt/exercises_window.hpp"
+#include "ui/qt/fraction_dialog.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/main_window.hpp"
 
@@ -58,14 +64,7 @@ class QtUserDriver : public UserDriver {
     ClickAt(edit->viewport(), QPoint(20, 8), false);
     QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
     if (text.empty()) QTest::keyClick(edit, Qt::Key_Backspace);
-    // QTest's keyClicks takes Latin-1 only; a Cyrillic key is a key event with its text.
-    for (const QChar c : QString::fromStdString(text)) {
-      if (c == u'\n') {
-        QTest::keyClick(edit, Qt::Key_Return);
-      } else {
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-      }
-    }
+    TypeInto(edit, text);
   }
 
   std::vector<std::string> Rows(const std::string& list) const override {
@@ -111,8 +110,55 @@ class QtUserDriver : public UserDriver {
     }
     return lines;
   }
+  std::string EnterFraction(const std::string& typed) override {
+    Choose(CommandId::kEnterFraction);
+    FractionDialog* dialog = window_.FractionEntry();
+    if (dialog == nullptr || !dialog->isVisible()) throw std::logic_error("no dialog opened");
+    TypeInto(dialog->Field(), typed + "\n");
+    if (!dialog->isVisible()) return "";
+    const std::string message = dialog->Message()->text().toStdString();
+    QTest::keyClick(dialog->Field(), Qt::Key_Escape);
+    if (dialog->isVisible()) throw std::logic_error("Escape leaves the dialog open");
+    return message;
+  }
+  std::vector<std::string> Exercise(TaskKind kind, const std::string& answer) override {
+    if (window_.ExercisesView() == nullptr || !window_.ExercisesView()->isVisible()) {
+      Choose(CommandId::kExercises);
+    }
+    ExercisesWindow& view = *window_.ExercisesView();
+    QRadioButton* choice = view.KindChoice(kind);
+    if (!choice->isChecked()) QTest::mouseClick(choice, Qt::LeftButton);
+    const std::string question = view.QuestionLine()->text().toStdString();
+    if (kind == TaskKind::kEndsOrRepeats) {
+      // The key alone, on whatever has the focus in the view.
+      TypeInto(view.focusWidget() != nullptr ? view.focusWidget() : &view, answer);
+    } else {
+      QLineEdit* field = view.AnswerField();
+      QTest::mouseClick(field, Qt::LeftButton);
+      TypeInto(field, answer + "\n");
+    }
+    std::vector<std::string> shown{question, view.VerdictLine()->text().toStdString(),
+                                   view.CountLine()->text().toStdString()};
+    // Enter again, on «Следваща задача» which has the focus after a verdict.
+    if (view.focusWidget() != view.NextTask())
+      throw std::logic_error("the verdict leaves the focus");
+    QTest::keyClick(view.NextTask(), Qt::Key_Return);
+    return shown;
+  }
 
  private:
+  // Keys as the user types them; QTest's keyClicks takes Latin-1 only, so a Cyrillic key is a key
+  // event with its text.
+  static void TypeInto(QWidget* widget, const std::string& text) {
+    for (const QChar c : QString::fromStdString(text)) {
+      if (c == u'\n') {
+        QTest::keyClick(widget, Qt::Key_Return);
+      } else {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      }
+    }
+  }
+
   static Qt::Key QtKey(Key key) {
     static constexpr Qt::Key kKeys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
                                         Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,

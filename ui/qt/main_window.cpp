@@ -13,13 +13,16 @@
 #include <memory>
 
 #include "ui/form_controls.hpp"
+#include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/row_texts.hpp"
 #include "ui/lesson/written_division.hpp"
 #include "ui/qt/click_label.hpp"
 #include "ui/qt/command_keys.hpp"
 #include "ui/qt/command_menu_bar.hpp"
 #include "ui/qt/division_window.hpp"
+#include "ui/qt/exercises_window.hpp"
 #include "ui/qt/flat_button.hpp"
+#include "ui/qt/fraction_dialog.hpp"
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/scroll_bar_style.hpp"
 #include "ui/qt/text_field.hpp"
@@ -260,6 +263,12 @@ void MainWindow::Choose(CommandId id) {
     case CommandId::kDivisionView:
       OpenDivision();
       return;
+    case CommandId::kEnterFraction:
+      OpenFractionEntry();
+      return;
+    case CommandId::kExercises:
+      OpenExercises();
+      return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
     case CommandId::kActualSize:
@@ -276,6 +285,22 @@ void MainWindow::OpenDivision() {
   // The written division reads the form, whose errors go where the handlers' go.
   edge_.Run([this] { division_->SetText(WrittenDivisionOf(form_)); });
   if (!edge_.Failed()) division_->Open();
+}
+
+void MainWindow::OpenFractionEntry() {
+  if (fraction_dialog_ == nullptr) {
+    fraction_dialog_ = new FractionDialog(this, [this](const EnteredFraction& fraction) {
+      edge_.Run([this, fraction] { EnterFraction(form_, fraction); });
+    });
+  }
+  fraction_dialog_->Start();
+}
+
+void MainWindow::OpenExercises() {
+  if (exercises_window_ == nullptr) {
+    exercises_window_ = new ExercisesWindow(this, form_, edge_, [this] { OpenDivision(); });
+  }
+  exercises_window_->Open();
 }
 
 void MainWindow::FollowForm() {

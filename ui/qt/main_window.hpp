@@ -15,7 +15,9 @@
 //
 // The menu bar comes from the command table. «Деление в тетрадката» (also Enter or a double click
 // on the long number) opens the DivisionWindow, which the window hands the written division after
-// every call into the form that ends well.
+// every call into the form that ends well. «Въведете дроб…» opens the FractionDialog, whose
+// fraction goes into the form through the ErrorEdge like a click; «Упражнения» opens the
+// ExercisesWindow, whose «Виж делението» selects the task's row and opens the DivisionWindow.
 
 #include <QFont>
 #include <QLocale>
@@ -33,6 +35,8 @@ namespace drobi {
 
 class CommandMenuBar;
 class DivisionWindow;
+class ExercisesWindow;
+class FractionDialog;
 class ScrollBarStyle;
 
 class MainWindow : public QWidget {
@@ -66,6 +70,10 @@ class MainWindow : public QWidget {
   CommandMenuBar* Menus() const { return menu_bar_; }
   // The view of the written division; nullptr until it is first opened.
   DivisionWindow* Division() const { return division_; }
+  // «Въведете дроб»; nullptr until it is first opened.
+  FractionDialog* FractionEntry() const { return fraction_dialog_; }
+  // «Упражнения»; nullptr until it is first opened.
+  ExercisesWindow* ExercisesView() const { return exercises_window_; }
 
   // What a choice from the menu bar or one of its shortcuts does.
   void Choose(CommandId id);
@@ -83,6 +91,8 @@ class MainWindow : public QWidget {
   // The window's size for the client area at `scale`, with the menu bar above it.
   QSize WindowSize(const WindowScale& scale) const;
   void OpenDivision();
+  void OpenFractionEntry();
+  void OpenExercises();
   // Shows the form's written division in the view while it is open.
   void FollowForm();
   void ShowAbout();
@@ -91,9 +101,11 @@ class MainWindow : public QWidget {
   ErrorEdge edge_;
   QWidget* content_;  // the form's client area, which clips Text1(1)
   CommandMenuBar* menu_bar_;
-  int menu_height_;                     // the bar's, the same at every zoom
-  DivisionWindow* division_ = nullptr;  // a window of its own, made when first opened
-  std::vector<QWidget*> controls_;      // in the layout's order
+  int menu_height_;                              // the bar's, the same at every zoom
+  DivisionWindow* division_ = nullptr;           // a window of its own, made when first opened
+  FractionDialog* fraction_dialog_ = nullptr;    // made when first opened, then reused
+  ExercisesWindow* exercises_window_ = nullptr;  // its count lasts while the program runs
+  std::vector<QWidget*> controls_;               // in the layout's order
   WindowScale scale_;
   // The zoom step asked for last, which the window's size, once it has it, lays out exactly.
   WindowScale zoom_;
