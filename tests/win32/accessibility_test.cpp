@@ -72,34 +72,28 @@ TEST_F(AccessibilityTest, EachListAndTextFieldHasItsNameJustAboveItAndOverlapsSt
   }
 }
 
-std::string AccessibleName(HWND control) {
-  IAccessible* accessible = nullptr;
-  if (AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                 reinterpret_cast<void**>(&accessible)) != S_OK) {
-    return "(no accessible object)";
-  }
-  const std::unique_ptr<IAccessible, void (*)(IAccessible*)> owner(
-      accessible, [](IAccessible* object) { object->Release(); });
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  if (accessible->get_accName(self, &name) != S_OK) return "(no name)";
-  std::string utf8 = Utf8Of(name);
-  SysFreeString(name);
-  return utf8;
-}
-
-// And the field of «Въведете дроб», by the label before it, with its hint while it is empty.
 TEST_F(AccessibilityTest, TextFieldsAreNamedByTheirLabels) {
   for (const ControlLayout& control : MainWindowControls()) {
     if (control.kind != ControlKind::kText) continue;
-    EXPECT_EQ(AccessibleName(window_.Control(control.name)), control.accessible_name);
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(
+        AccessibleObjectFromWindow(window_.Control(control.name), OBJID_CLIENT,
+                                   __uuidof(IAccessible), reinterpret_cast<void**>(&accessible)),
+        S_OK);
+    const std::unique_ptr<IAccessible, void (*)(IAccessible*)> owner(
+        accessible, [](IAccessible* object) { object->Release(); });
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    ASSERT_EQ(accessible->get_accName(self, &name), S_OK) << control.name;
+    EXPECT_EQ(Utf8Of(name), control.accessible_name);
+    SysFreeString(name);
   }
+  // And the field of «Въведете дроб», named by the label before it, with its hint while empty.
   SendMessageW(window_.Handle(), WM_COMMAND, MenuId(CommandId::kEnterFraction), 0);
-  const HWND dialog = GetLastActivePopup(window_.Handle());
-  const HWND field = GetDlgItem(dialog, FractionDialog::kFieldId);
-  EXPECT_EQ(AccessibleName(field), kEnterFractionField);
+  const HWND field = GetDlgItem(GetLastActivePopup(window_.Handle()), FractionDialog::kFieldId);
+  EXPECT_EQ(TextOf(GetWindow(field, GW_HWNDPREV)), kEnterFractionField);
   wchar_t hint[64]{};
   SendMessageW(field, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(hint), 64);
   EXPECT_EQ(Utf8Of(hint), kFractionHint);
