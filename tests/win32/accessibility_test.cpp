@@ -14,9 +14,11 @@
 
 #include "tests/support/scripted_random.hpp"
 #include "tests/win32/window_driver.hpp"
-#include "ui/main_form.hpp"
 #include "ui/lesson/quotient_notes.hpp"
+#include "ui/main_form.hpp"
+#include "ui/win32/fraction_dialog.hpp"
 #include "ui/win32/main_window.hpp"
+#include "ui/win32/window_menu.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::win32::testing {
@@ -88,6 +90,14 @@ TEST_F(AccessibilityTest, TextFieldsAreNamedByTheirLabels) {
     EXPECT_EQ(Utf8Of(name), control.accessible_name);
     SysFreeString(name);
   }
+  // And the field of «Въведете дроб», named by the label before it, with its hint while empty.
+  SendMessageW(window_.Handle(), WM_COMMAND, MenuId(CommandId::kEnterFraction), 0);
+  const HWND field = GetDlgItem(GetLastActivePopup(window_.Handle()), FractionDialog::kFieldId);
+  EXPECT_EQ(TextOf(GetWindow(field, GW_HWNDPREV)), kEnterFractionField);
+  wchar_t hint[64]{};
+  SendMessageW(field, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(hint), 64);
+  EXPECT_EQ(Utf8Of(hint), kFractionHint);
+  EXPECT_FALSE(IsWindowEnabled(window_.Handle()));  // modal
 }
 
 // 1/7 in row 0 with 40 digits: the integer part, then turns of the period 142857 from digit 1.

@@ -5,6 +5,7 @@
 // program's; `settle` lets the input sent so far be handled before anything is read.
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "tests/support/user_driver.hpp"
 #include "tests/win32/window_driver.hpp"
 #include "ui/win32/division_view.hpp"
+#include "ui/win32/fraction_dialog.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/text.hpp"
 #include "ui/window_layout.hpp"
@@ -23,8 +25,13 @@ using drobi::testing::Rgb;
 
 class Win32UserDriver : public drobi::testing::UserDriver {
  public:
-  Win32UserDriver(HWND window, int dpi, std::function<void()> settle)
-      : window_(window), dpi_(dpi), settle_(std::move(settle)) {}
+  // `settle_modal` for the input to a modal dialog, whose owner may take no clicks.
+  Win32UserDriver(HWND window, int dpi, std::function<void()> settle,
+                  std::function<void()> settle_modal = {})
+      : window_(window),
+        dpi_(dpi),
+        settle_(std::move(settle)),
+        settle_modal_(settle_modal ? std::move(settle_modal) : settle_) {}
 
   HWND Control(const std::string& name) const { return GetDlgItem(window_, ControlId(name)); }
 
@@ -106,15 +113,47 @@ class Win32UserDriver : public drobi::testing::UserDriver {
   // From the menu bar by its access keys: Alt pressed and let go, the menu's letter, then the
   // command's.
   void Choose(CommandId command) override {
+    ChooseKeys(command);
+    settle_();
+  }
+  void ChooseKeys(CommandId command) {
     for (const Menu& menu : MenuBar()) {
       for (const Command& entry : menu.commands) {
         if (entry.id != command) continue;
         PressKey(VK_MENU);
         testing::Type(Wide(AccessKey(menu.title) + AccessKey(entry.title)));
-        settle_();
       }
     }
   }
+  // «Въведете дроб» from the menu bar, the text typed into its field and Enter: "" when the
+  // dialog closed, else the message it shows (WM_GETTEXT), and then Escape.
+  std::string EnterFraction(const std::string& typed) override {
+    ChooseKeys(CommandId::kEnterFraction);
+    settle_modal_();
+    if (FractionDialogOf() == nullptr) return "the dialog did not open";
+    testing::Type(Wide(typed));
+    PressKey(VK_RETURN);
+    settle_modal_();
+    const HWND dialog = FractionDialogOf();
+    if (dialog == nullptr) return "";
+    const std::string shown = TextOf(GetDlgItem(dialog, FractionDialog::kMessageId));
+    PressKey(VK_ESCAPE);
+    settle_modal_();
+    return shown.empty() ? "the dialog stayed open with no message" : shown;
+  }
+  std::vector<std::string> Exercise(TaskKind, const std::string&) override {
+    throw std::logic_error("the Windows window has no exercises yet");
+  }
+  // The open dialog «Въведете дроб» of the window, or nullptr.
+  HWND FractionDialogOf() const {
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExW(nullptr, dialog, L"#32770",
+                                   Wide(kEnterFractionTitle).c_str())) != nullptr) {
+      if (GetWindow(dialog, GW_OWNER) == window_ && IsWindowVisible(dialog)) return dialog;
+    }
+    return nullptr;
+  }
+
   // The view's text, WM_GETTEXT of its control, in lines.
   std::vector<std::string> DivisionLines() const override {
     HWND view = nullptr;
@@ -138,6 +177,7 @@ class Win32UserDriver : public drobi::testing::UserDriver {
   HWND window_;
   int dpi_;
   std::function<void()> settle_;
+  std::function<void()> settle_modal_;
 };
 
 }  // namespace drobi::win32::testing

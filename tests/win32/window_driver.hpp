@@ -206,4 +206,19 @@ inline void Type(const std::wstring& text) {
   }
 }
 
+// F24 pressed and let go, which nothing in the windows reacts to, and the thread's messages run
+// through `dispatch` until it has come: keys come in the order they were sent, and unlike the
+// right click of Fence() they reach a modal dialog, whose owner takes no clicks. False on timeout.
+inline bool KeyFence(const std::function<void(const MSG&)>& dispatch,
+                     std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  PressKey(VK_F24);
+  bool arrived = false;
+  return PumpUntil(
+      [&](const MSG& message) {
+        arrived = arrived || (message.message == WM_KEYUP && message.wParam == VK_F24);
+        dispatch(message);
+      },
+      [&] { return arrived; }, limit);
+}
+
 }  // namespace drobi::win32::testing

@@ -100,11 +100,14 @@ class SharedScenario : public WindowTest,
 TEST_P(SharedScenario, Passes) {
   // Each action waits for a right click on the window's background that follows it.
   const POINT background{window_->Dpi() * 300 / 96, window_->Dpi() * 148 / 96};
-  Win32UserDriver driver(window_->Handle(), window_->Dpi(), [this, background] {
-    ASSERT_TRUE(Fence([this](const MSG& message) { Dispatch(*window_, message); },
-                      window_->Handle(), background))
-        << "the input did not come through";
-  });
+  const auto dispatch = [this](const MSG& message) { Dispatch(*window_, message); };
+  Win32UserDriver driver(
+      window_->Handle(), window_->Dpi(),
+      [this, background, dispatch] {
+        ASSERT_TRUE(Fence(dispatch, window_->Handle(), background))
+            << "the input did not come through";
+      },
+      [dispatch] { ASSERT_TRUE(KeyFence(dispatch)) << "the keys did not come through"; });
   drobi::testing::ScenarioRun run(driver, form_, random_, trace_, decimal_);
   GetParam().run(run);
 }

@@ -22,9 +22,16 @@ void ShowAbout(HWND owner) {
 
 }  // namespace
 
-WindowCommands::WindowCommands(const MainForm& form, HWND window, ErrorEdge& edge,
+WindowCommands::WindowCommands(MainForm& form, HWND window, ErrorEdge& edge,
                                std::function<void(int)> zoom)
-    : form_(form), window_(window), edge_(edge), zoom_(std::move(zoom)), keys_(MenuKeys()) {
+    : form_(form),
+      window_(window),
+      edge_(edge),
+      zoom_(std::move(zoom)),
+      keys_(MenuKeys()),
+      fraction_(window, edge, [this](const EnteredFraction& fraction) {
+        edge_.Run([&] { EnterFraction(form_, fraction); });
+      }) {
   menu_.Attach(window_);
 }
 
@@ -55,6 +62,11 @@ void WindowCommands::Perform(CommandId command, bool in_view) {
         zoom_(ZoomDirection(command));
       }
       return;
+    case CommandId::kEnterFraction:
+      if (!edge_.Failed()) fraction_.Open();  // the form's lists may be half written
+      return;
+    case CommandId::kExercises:
+      return;  // the Windows window has no exercises yet: the entry does nothing
     case CommandId::kAbout:
       ShowAbout(window_);
       return;

@@ -9,6 +9,7 @@
 #include "ui/main_form.hpp"
 #include "ui/win32/division_view.hpp"
 #include "ui/win32/error_edge.hpp"
+#include "ui/win32/fraction_dialog.hpp"
 #include "ui/win32/handles.hpp"
 #include "ui/win32/window_menu.hpp"
 
@@ -16,18 +17,22 @@ namespace drobi::win32 {
 
 // What the window's menu bar and the menu's keys do: the zoom steps of the window, or of the view
 // where a key is pressed in it; the view of the written division, made when it is first opened
-// and following the form after every call into it; and «Относно».
+// and following the form after every call into it; «Въведете дроб», whose fraction goes into the
+// form through the window's edge; and «Относно».
 class WindowCommands {
  public:
   // Gives `window` its menu bar. `zoom` steps the window's zoom as WindowZoom::Step does.
-  WindowCommands(const MainForm& form, HWND window, ErrorEdge& edge, std::function<void(int)> zoom);
+  WindowCommands(MainForm& form, HWND window, ErrorEdge& edge, std::function<void(int)> zoom);
 
   // The menu's keys, and the window they are for when pressed in `to`: the main window or the
   // view, where `to` is it or a control in it; nullptr for another window (a message box).
   HACCEL Keys() const { return keys_.get(); }
   HWND KeyTarget(HWND to) const;
-  // Ctrl and the wheel over the view; true when the message was that.
-  bool PreTranslate(const MSG& message) { return view_ && view_->PreTranslate(message); }
+  // Ctrl and the wheel over the view, and the keys of «Въведете дроб»; true when the message was
+  // that.
+  bool PreTranslate(const MSG& message) {
+    return (view_ && view_->PreTranslate(message)) || fraction_.PreTranslate(message);
+  }
   // WM_COMMAND of a menu entry or key to the main window; false for any other.
   bool OnCommand(WPARAM w, LPARAM l);
 
@@ -39,13 +44,14 @@ class WindowCommands {
   void Zoomed(int percent) const { menu_.Enable(percent); }
 
  private:
-  const MainForm& form_;
+  MainForm& form_;
   HWND window_;
   ErrorEdge& edge_;
   std::function<void(int)> zoom_;
   WindowMenu menu_;
   Accelerators keys_;
   std::unique_ptr<DivisionView> view_;
+  FractionDialog fraction_;
 };
 
 }  // namespace drobi::win32

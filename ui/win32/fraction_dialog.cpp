@@ -1,0 +1,174 @@
+#include "ui/win32/fraction_dialog.hpp"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "ui/win32/text.hpp"
+
+namespace drobi::win32 {
+namespace {
+
+// In dialog units: the dialog's client area and its parts.
+constexpr int kWidth = 220, kHeight = 78, kMargin = 7;
+
+void AppendText(std::vector<WORD>& words, const std::wstring& text) {
+  words.insert(words.end(), text.begin(), text.end());
+  words.push_back(0);
+}
+
+// A dialog template with no controls: they are made in WM_INITDIALOG, in pixels from dialog
+// units, so that the template stays this short. DS_SETFONT gives the dialog the system's dialog
+// font, and its units follow it and the screen's dots per inch.
+std::vector<WORD> DialogTemplate() {
+  DLGTEMPLATE head{};
+  head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER;
+  head.cx = kWidth;
+  head.cy = kHeight;
+  std::vector<WORD> words(sizeof head / sizeof(WORD));
+  std::memcpy(words.data(), &head, sizeof head);
+  words.push_back(0);  // no menu
+  words.push_back(0);  // the dialog's own class
+  AppendText(words, Wide(kEnterFractionTitle));
+  words.push_back(9);  // points
+  AppendText(words, L"MS Shell Dlg");
+  return words;
+}
+
+}  // namespace
+
+FractionDialog::FractionDialog(HWND owner, ErrorEdge& edge,
+                               std::function<void(const EnteredFraction&)> accept)
+    : owner_(owner), edge_(edge), accept_(std::move(accept)) {}
+
+FractionDialog::~FractionDialog() { Close(); }
+
+void FractionDialog::Open() {
+  if (!dialog_) {
+    const std::vector<WORD> form = DialogTemplate();
+    // WM_INITDIALOG has taken the dialog into dialog_ by the time it returns.
+    if (CreateDialogIndirectParamW(
+            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE)),
+            reinterpret_cast<const DLGTEMPLATE*>(form.data()), owner_, Procedure,
+            reinterpret_cast<LPARAM>(this)) == nullptr) {
+      static_cast<void>(dialog_.release());  // it is gone already, if it was made at all
+      return;
+    }
+    EnableWindow(owner_, FALSE);  // modal: the table waits until the dialog has closed
+    ShowWindow(dialog_.get(), SW_SHOW);
+  }
+  SetForegroundWindow(dialog_.get());
+  SetFocus(GetDlgItem(dialog_.get(), kFieldId));
+}
+
+INT_PTR CALLBACK FractionDialog::Procedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, GWLP_USERDATA, l);
+  auto* self = reinterpret_cast<FractionDialog*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+  if (self == nullptr) return FALSE;
+  if (message == WM_INITDIALOG) {
+    self->dialog_.reset(dialog);  // before CreateDialogIndirectParamW returns it
+    return self->edge_.Answer(
+        [self] {
+          self->CreateControls();
+          return LRESULT{FALSE};  // the field has the focus already
+        },
+        [] { return LRESULT{TRUE}; });
+  }
+  return self->edge_.Answer([&] { return static_cast<LRESULT>(self->OnMessage(message, w)); },
+                            [] { return LRESULT{FALSE}; });
+}
+
+void FractionDialog::CreateControls() {
+  const HWND dialog = dialog_.get();
+  const auto font = static_cast<WPARAM>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
+  // The label comes before the field in z-order: a screen reader names the field by it.
+  struct Part {
+    const wchar_t* type;
+    std::wstring text;
+    DWORD style, ex_style;
+    int id;
+    RECT at;
+  };
+  constexpr int right = kWidth - kMargin;
+  const Part parts[] = {
+      {L"STATIC",
+       Wide(kEnterFractionField),
+       SS_LEFT | SS_NOPREFIX,
+       0,
+       -1,
+       {kMargin, kMargin, right, kMargin + 9}},
+      {L"EDIT",
+       L"",
+       ES_AUTOHSCROLL | WS_TABSTOP,
+       WS_EX_CLIENTEDGE,
+       kFieldId,
+       {kMargin, 18, right, 31}},
+      {L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 0, kMessageId, {kMargin, 35, right, 53}},
+      {L"BUTTON",
+       Wide(kAcceptFraction),
+       BS_DEFPUSHBUTTON | WS_TABSTOP,
+       0,
+       IDOK,
+       {right - 104, 57, right - 54, 71}},
+      {L"BUTTON",
+       Wide(kCancelFraction),
+       BS_PUSHBUTTON | WS_TABSTOP,
+       0,
+       IDCANCEL,
+       {right - 50, 57, right, 71}},
+  };
+  for (const Part& part : parts) {
+    RECT at = part.at;
+    MapDialogRect(dialog, &at);
+    const HWND control = CreateWindowExW(
+        part.ex_style, part.type, part.text.c_str(), WS_CHILD | WS_VISIBLE | part.style, at.left,
+        at.top, at.right - at.left, at.bottom - at.top, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(part.id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, font, FALSE);
+  }
+  const HWND field = GetDlgItem(dialog, kFieldId);
+  SendMessageW(field, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(kFractionHint).c_str()));
+  SendMessageW(dialog, DM_SETDEFID, IDOK, 0);
+  SetFocus(field);
+}
+
+INT_PTR FractionDialog::OnMessage(UINT message, WPARAM w) {
+  if (message != WM_COMMAND) return FALSE;
+  if (LOWORD(w) == IDOK) {
+    Accept();
+  } else if (LOWORD(w) == IDCANCEL) {
+    Close();  // nothing changes
+  } else {
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void FractionDialog::Accept() {
+  const HWND dialog = dialog_.get();
+  const auto read = ReadFraction(Utf8(WindowText(GetDlgItem(dialog, kFieldId))));
+  if (const auto* message = std::get_if<std::string>(&read)) {
+    // The text stays as typed; the message is shown and a screen reader is told of it.
+    const HWND shown = GetDlgItem(dialog, kMessageId);
+    SetWindowTextW(shown, Wide(*message).c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, shown, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, shown, OBJID_CLIENT, CHILDID_SELF);
+    SetFocus(GetDlgItem(dialog, kFieldId));
+    return;
+  }
+  Close();  // first, so that the owner is active again when the table follows
+  accept_(std::get<EnteredFraction>(read));
+}
+
+void FractionDialog::Close() {
+  if (!dialog_) return;
+  EnableWindow(owner_, TRUE);  // before the dialog goes, so that the owner is activated again
+  dialog_.reset();
+}
+
+}  // namespace drobi::win32
