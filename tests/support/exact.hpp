@@ -75,13 +75,19 @@ inline std::vector<std::string> ExactWorking(std::int64_t p, std::int64_t q, int
     lines.push_back(std::string(column + 1 - text.size(), ' ') + text);
   };
   const std::size_t end = std::to_string(std::llabs(p)).size();
-  if (std::llabs(p) >= q) put("-" + std::to_string(std::llabs(p) / q * q), end);
+  // The minus inserted rather than concatenated: GCC 12 warns falsely about "-" + std::string.
+  const auto minus = [](std::int64_t value) {
+    std::string text = std::to_string(value);
+    text.insert(text.begin(), '-');
+    return text;
+  };
+  if (std::llabs(p) >= q) put(minus(std::llabs(p) / q * q), end);
   std::vector<std::int64_t> seen{std::llabs(p) % q};
   std::size_t column = end;
   for (int k = 0; k < n && seen.back() != 0; ++k) {
     const std::int64_t written = seen.back() * 10;
     put(std::to_string(written), ++column);
-    put("-" + std::to_string(written / q * q), column);
+    put(minus(written / q * q), column);
     const bool again = std::count(seen.begin(), seen.end(), written % q) > 0;
     seen.push_back(written % q);
     if (again) break;
@@ -100,7 +106,8 @@ inline std::string ExactNotation(std::int64_t p, std::int64_t q, const std::stri
     digits += static_cast<char>('0' + rest * 10 / q);
     rest = rest * 10 % q;
   }
-  std::string text = (p < 0 ? "-" : "") + std::to_string(std::llabs(p) / q);
+  std::string text = std::to_string(std::llabs(p) / q);
+  if (p < 0) text.insert(text.begin(), '-');
   if (digits.empty()) return text;
   const auto from = static_cast<std::size_t>(
       rest == 0 ? digits.size() : std::find(seen.begin(), seen.end(), rest) - seen.begin());
