@@ -31,7 +31,9 @@ std::string Replaced(std::string text, std::string_view from, std::string_view t
 
 // A number as one text whatever its separator, sign or blanks: «-0,41(6)», «5/12», «3».
 std::string Canonical(const TypedNumber& number) {
-  std::string text = (number.negative ? "-" : "") + Trimmed(number.whole);
+  // The minus inserted rather than concatenated: GCC 12 warns falsely about "-" + std::string.
+  std::string text = Trimmed(number.whole);
+  if (number.negative) text.insert(text.begin(), '-');
   if (number.fraction) return text + "/" + Trimmed(number.below);
   if (!number.pre.empty() || !number.period.empty()) text += "," + number.pre;
   return number.period.empty() ? text : text + "(" + number.period + ")";

@@ -47,7 +47,7 @@ std::string WayBack(long long whole, const std::vector<int>& found, int period_f
   const std::size_t from = static_cast<std::size_t>(period_from);
   const auto shifted = [&](std::size_t by) {  // the value times 10^by
     return WithoutLeadingZeros(wholes + digits.substr(0, by)) + sep + digits.substr(by, from - by) +
-           (from < digits.size() ? "(" + digits.substr(from) + ")" : "");
+           (from < digits.size() ? std::string("(").append(digits, from).append(")") : "");
   };
   const std::string value = shifted(0);
   const std::string sign = negative ? style.negative_sign : "";
@@ -57,8 +57,14 @@ std::string WayBack(long long whole, const std::vector<int>& found, int period_f
     over = WithoutLeadingZeros(wholes + digits) + "/1" + std::string(digits.size(), '0');
     text = value + " = " + over;
   } else {
-    const std::string ten = "1" + std::string(digits.size(), '0');
-    const std::string pre_ten = from > 0 ? "1" + std::string(from, '0') : "";
+    // Written rather than concatenated: GCC 12 warns falsely about "1" + std::string.
+    const auto power = [](std::size_t zeros) {
+      std::string power(zeros + 1, '0');
+      power.front() = '1';
+      return power;
+    };
+    const std::string ten = power(digits.size());
+    const std::string pre_ten = from > 0 ? power(from) : "";
     text = "x = " + value + "; " + ten + "x = " + shifted(digits.size()) + "; ";
     if (from > 0) text += pre_ten + "x = " + shifted(from) + "; ";
     const std::string times = std::string(digits.size() - from, '9') + std::string(from, '0');
