@@ -31,6 +31,8 @@ test_packages=(desktop-file-utils appstream wine64 wine fonts-wine "${package_pa
 # The screen reader's test: Orca, the accessibility bus and a D-Bus session of its own; Chromium
 # in Bulgarian for the page's case (without it Chromium reports en-US and the page writes 0.0390).
 test_packages+=(orca at-spi2-core dbus-daemon procps chromium-l10n)
+# The worksheets read back from their PDFs.
+test_packages+=(poppler-utils)
 bench_packages=(hyperfine valgrind time jq)
 
 for option in "$@"; do

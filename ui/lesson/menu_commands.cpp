@@ -8,10 +8,11 @@
 namespace drobi {
 namespace {
 
-constexpr std::array<Command, 3> kLesson{{
+constexpr std::array<Command, 4> kLesson{{
     {CommandId::kDivisionView, "&Деление в тетрадката", {'D'}},
     {CommandId::kEnterFraction, "&Въведете дроб…", {'E'}},
     {CommandId::kExercises, "&Упражнения", {'U'}},
+    {CommandId::kWorksheet, "&Работен лист…", {'P'}},
 }};
 constexpr std::array<Command, 3> kView{{
     {CommandId::kZoomIn, "&Увеличи", {'+'}},
@@ -57,6 +58,7 @@ bool CommandEnabled(CommandId id, int zoom_percent) {
     case CommandId::kDivisionView:
     case CommandId::kEnterFraction:
     case CommandId::kExercises:
+    case CommandId::kWorksheet:
     case CommandId::kAbout:
       return true;
   }

@@ -14,6 +14,7 @@ enum class CommandId {
   kDivisionView,  // opens the written division of the selected fraction
   kEnterFraction,  // the teacher's own fraction into the selected row
   kExercises,      // opens the exercises
+  kWorksheet,      // the worksheet dialog: printed sheets with their keys, or a PDF
   kZoomIn,
   kZoomOut,
   kActualSize,

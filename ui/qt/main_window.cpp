@@ -269,6 +269,8 @@ void MainWindow::Choose(CommandId id) {
     case CommandId::kExercises:
       OpenExercises();
       return;
+    case CommandId::kWorksheet:
+      return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
     case CommandId::kActualSize:

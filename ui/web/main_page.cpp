@@ -115,6 +115,8 @@ void MainPage::OnCommand(CommandId command) {
     case CommandId::kExercises:
       if (edge_.Run([this] { exercises_->Open(); })) LayOut();
       return;
+    case CommandId::kWorksheet:
+      return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
       zoom_ = WindowScale(kDefaultDpi, zoom_).NextStep(command == CommandId::kZoomIn ? 1 : -1);

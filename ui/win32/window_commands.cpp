@@ -66,7 +66,8 @@ void WindowCommands::Perform(CommandId command, bool in_view) {
       if (!edge_.Failed()) fraction_.Open();  // the form's lists may be half written
       return;
     case CommandId::kExercises:
-      return;  // the Windows window has no exercises yet: its entry is greyed
+    case CommandId::kWorksheet:
+      return;  // the Windows window has neither yet: their entries are greyed
     case CommandId::kAbout:
       ShowAbout(window_);
       return;
