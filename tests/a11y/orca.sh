@@ -44,7 +44,11 @@ if [[ ${1:-} == --inside ]]; then  # under xvfb-run and dbus-run-session
   fi
   timeout 20 xdotool search --sync --onlyvisible --name '^drobi ' windowfocus --sync
   settle
-  for key in Tab Tab Tab Down Tab Tab Tab Tab Tab Down Down Down Tab shift+Tab; do
+  keys=(Tab Tab Tab Down Tab Tab Tab Tab Tab Down Down Down Tab shift+Tab)
+  # The window's exercises: a task of ends or repeats answered «Крайна» (К), begun again
+  # («Отначало», Alt+О) and answered «Периодична» (П): one answer right, the other wrong.
+  [[ -d $program ]] || keys+=(ctrl+u Cyrillic_ka alt+Cyrillic_o Cyrillic_pe)
+  for key in "${keys[@]}"; do
     xdotool key "$key"
     settle
   done
@@ -92,6 +96,12 @@ expected=(
   "[0-9], цифра 2(, [^;]*)?; $step(;.*)?\."
   'Екранният четец е изключен\.'
 )
+# The exercises, in the window only: the task, each answer's verdict with the right one and why.
+task="Крайна или периодична е десетичната дроб на ($n) върху ($n)\\?"
+verdict='(Вярно|Грешно, вярното е (крайна|периодична))\. .*\.'
+[[ -d $program ]] || expected=("${expected[@]:0:${#expected[@]}-1}"
+  'Упражнения\.' 'Крайна бутон\.' "$task" 'Следваща задача бутон\.' "$verdict"
+  'Крайна бутон\.' "$task" 'Следваща задача бутон\.' "$verdict" "${expected[-1]}")
 
 # The page's speech as the window's: what its reader says on open depends on when the browser tells
 # it that the page has loaded (the first Tab shows that the focus opened in Делимо); it says a
@@ -124,6 +134,18 @@ check() {
     # Each step in words holds as arithmetic: a·10 = b = q·d + r, r < q; its digit is d, and it
     # starts from the remainder the step before left.
     case ${lines[i]} in
+      'Крайна или периодична '*)
+        # p/q ends when the reduced q has no prime factor but 2 and 5.
+        local p=${BASH_REMATCH[1]#-} q=${BASH_REMATCH[2]} a b t
+        for ((a = p, b = q; b > 0; t = b, b = a % b, a = t)); do :; done
+        for ((q /= a; q % 2 == 0; q /= 2)); do :; done
+        for ((; q % 5 == 0; q /= 5)); do :; done
+        ends=$((q == 1)) answers=0 ;;
+      'Вярно'* | 'Грешно'*)
+        # Answered «Крайна» first, then «Периодична»: right when it names what p/q does.
+        local said_ends=$((answers++ == 0)) right=0
+        [[ ${lines[i]} == 'Вярно'* ]] && right=1
+        ((right == (said_ends == ends))) || { echo "line $((i + 1)): a wrong verdict: ${lines[i]}" >&2; return 1; } ;;
       'цяла част '*)
         local m=("${BASH_REMATCH[@]}")
         ((m[1] == m[2] * m[3] + m[4] && m[4] < m[2])) || fail=1
