@@ -232,6 +232,8 @@ TEST_F(PageTest, TheWorksheetPrintsEachVariantWithItsKey) {
   EXPECT_EQ(driver_.Focused(), "sheet-variants");
   Ask("keys", R"(, "keys": ["=2", "TAB", "=3", "TAB", "SPACE", "TAB", "ENTER"])");
   EXPECT_EQ(Hook("printed") + Script("return sheet.open;"), "1True");
+  Ask("keys", R"(, "keys": ["ESCAPE"])");
+  EXPECT_EQ(Script("return sheet.open;") + driver_.Focused(), "FalseSpis(4)");
   std::vector<std::string> printed;
   std::istringstream pdf(
       Ask("print", ", \"path\": " + Quoted(Setting("DROBI_WORKSHEET", "worksheet.pdf"))));

@@ -991,6 +991,11 @@ mergeInto(LibraryManager.library, {
       });
     }
     var inputs = dialog.querySelectorAll('input');
+    // Chosen again while it is open: what was typed stays.
+    if (dialog.open) {
+      inputs[0].focus();
+      return;
+    }
     dialog.querySelector('h1').textContent = UTF8ToString(title);
     dialog.querySelector('[data-name=sheet-close]').textContent = UTF8ToString(close);
     inputs[0].value = variants;
@@ -1000,7 +1005,7 @@ mergeInto(LibraryManager.library, {
       i.removeAttribute('aria-invalid');
     });
     dialog.querySelector('p').textContent = '';
-    if (!dialog.open) dialog.showModal();
+    dialog.showModal();
     inputs[0].focus();
     inputs[0].select();
   },
