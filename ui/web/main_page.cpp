@@ -117,7 +117,7 @@ void MainPage::OnCommand(CommandId command) {
       if (edge_.Run([this] { exercises_->Open(); })) LayOut();
       return;
     case CommandId::kWorksheet:
-      sheet_->Open();
+      edge_.Run([this] { sheet_->Open(); });
       return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
@@ -175,7 +175,6 @@ void MainPage::OnExercise(ExerciseAction action, std::string_view typed) {
 }
 
 void MainPage::OnPrintSheet(std::string_view variants, std::string_view digits, bool divisions) {
-  if (edge_.Failed()) return;
   edge_.Run([this, variants, digits, divisions] { sheet_->Print(variants, digits, divisions); });
 }
 

@@ -17,7 +17,7 @@ namespace {
 // The dialog's fields, as drobi_dom_sheet_message names them.
 constexpr int kVariants = 0, kDigits = 1;
 
-// A whole number from `low` to `high` typed with blanks around it at most.
+// A whole number from `low` to `high`, in digits alone.
 std::optional<int> Count(std::string_view typed, int low, int high) {
   if (typed.empty() || typed.size() > 2 || typed.find_first_not_of("0123456789") != typed.npos) {
     return std::nullopt;
