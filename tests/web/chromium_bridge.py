@@ -8,9 +8,11 @@ program finds two named pipes in DROBI_BRIDGE_REQUESTS and DROBI_BRIDGE_ANSWERS,
 order, writes one JSON request a line and reads each answer as a line of JSON: {"value": text}, or
 {"error": text} for a request that could not be carried out. Requests: open (the page, until its program has
 run), js (a script's result as text; with async, what it passes to arguments[0]), click (x, y in CSS pixels, count), keys (names of selenium's
-Keys, or texts after '=', or CTRL_ and a name or one character, with Ctrl held), pixel (x, y: "r g b"), screenshot (path). Chromium, chromedriver and
+Keys, or texts after '=', or CTRL_ and a name or one character, with Ctrl held), pixel (x, y: "r g b"), screenshot (path), print (the page printed on A4 without margins
+into the PDF at path, answered with what pdftotext -layout reads of it, pages ended by form feeds). Chromium, chromedriver and
 the server end however the program ends; the exit status is the program's.
 """
+import base64
 import contextlib
 import functools
 import http.server
@@ -29,6 +31,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.common.print_page_options import PrintOptions
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -105,6 +108,15 @@ def answer(browser, address, request):
             image.src = 'data:image/png;base64,' + arguments[0];''', png)
     elif op == 'screenshot':
         browser.save_screenshot(request['path'])
+    elif op == 'print':
+        options = PrintOptions()
+        options.page_width, options.page_height = 21.0, 29.7
+        options.margin_top = options.margin_bottom = options.margin_left = options.margin_right = 0
+        options.shrink_to_fit = False
+        with open(request['path'], 'wb') as pdf:
+            pdf.write(base64.b64decode(browser.print_page(options)))
+        return subprocess.run(['pdftotext', '-layout', request['path'], '-'], check=True,
+                              capture_output=True, text=True).stdout
     else:
         raise RuntimeError('no request ' + op)
     return ''

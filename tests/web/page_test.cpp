@@ -3,16 +3,20 @@
 // its document. The shared scenarios run through the web driver; what follows them is how this
 // page looks and how it ends after an error.
 //
-// DROBI_TEST_DECIMAL (default ".") is the decimal separator of the browser's language, and
-// DROBI_SCREENSHOT where the picture of the started page is saved.
+// DROBI_TEST_DECIMAL (default ".") is the decimal separator of the browser's language,
+// DROBI_SCREENSHOT where the picture of the started page is saved and DROBI_WORKSHEET where the
+// printed worksheet is.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/support/broken_states.hpp"
+#include "tests/support/exact.hpp"
 #include "tests/support/scenario_name.hpp"
 #include "tests/support/scenario_run.hpp"
 #include "tests/support/window_scenarios.hpp"
@@ -22,7 +26,9 @@
 #include "ui/lesson/exercises.hpp"
 #include "ui/lesson/fraction_entry.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/lesson/worksheet.hpp"
 #include "ui/lesson/written_division.hpp"
+#include "ui/web/sheet_texts.hpp"
 
 namespace drobi::web::testing {
 namespace {
@@ -197,6 +203,86 @@ TEST_F(PageTest, TheLongNumberOpensTheDivisionAndTheBarZooms) {
       Script("var a = exercises.getBoundingClientRect(), b = division.getBoundingClientRect();"
              "return a.bottom <= b.top || a.right <= b.left;"),
       "True");
+}
+
+// A text's words with one blank between them, as a reader of the printed file takes them.
+std::string Words(const std::string& text) {
+  std::istringstream in(text);
+  std::string words, word;
+  while (in >> word) words += (words.empty() ? "" : " ") + word;
+  return words;
+}
+
+// «Работен лист» by its shortcut, its digits those of the form's 0–7 list: a count out of range
+// keeps it open with its message; two variants with their divisions, printed to a PDF and read
+// back, are the form's table and the one on variant 2's task page, each key line as exact
+// arithmetic writes it, and a printed page for each page of the sheet, none split or blank.
+TEST_F(PageTest, TheWorksheetPrintsEachVariantWithItsKey) {
+  driver_.Load(form_);
+  driver_.ClickRow("Spis(4)", 2);
+  Ask("keys", R"(, "keys": ["CTRL_p", "=41", "ENTER"])");
+  // Its texts in document order: the title, the labels, the message and the buttons.
+  EXPECT_EQ(Script("return [sheet.querySelectorAll('input')[1].value, Module.test.printed()]"
+                   ".concat(Array.from(sheet.querySelectorAll('h1, label, p, button'),"
+                   " e => e.textContent)).join('|');"),
+            "2|0|" + std::string(kWorksheetTitle) + "|" + PlainTitle(kVariantsField) + "|" +
+                PlainTitle(kDigitsField) + "|" + PlainTitle(kDivisionsOption) + "|" +
+                OutOfRange(kVariantsRange, "41") + "|" + PlainTitle(kPrintSheets) + "|" +
+                kCloseSheets);
+  EXPECT_EQ(driver_.Focused(), "sheet-variants");
+  Ask("keys", R"(, "keys": ["=2", "TAB", "=3", "TAB", "SPACE", "TAB", "ENTER"])");
+  EXPECT_EQ(Hook("printed") + Script("return sheet.open;"), "1True");
+  Ask("keys", R"(, "keys": ["ESCAPE"])");
+  EXPECT_EQ(Script("return sheet.open;") + driver_.Focused(), "FalseSpis(4)");
+  std::vector<std::string> printed;
+  std::istringstream pdf(
+      Ask("print", ", \"path\": " + Quoted(Setting("DROBI_WORKSHEET", "worksheet.pdf"))));
+  for (std::string page; std::getline(pdf, page, '\f');) printed.push_back(page);
+  // The tables: the form's rows, then what variant 2's task page lists, by the tasks' numbers.
+  std::vector<TableTexts> tables(1);
+  const auto p = driver_.Rows("Spis(0)"), q = driver_.Rows("Spis(1)");
+  for (std::size_t i = 0; i < p.size(); ++i) tables[0].emplace_back(p[i], q[i]);
+  NumberStyle style;
+  style.decimal_separator = Setting("DROBI_TEST_DECIMAL", ".");
+  const auto second = std::find_if(printed.begin(), printed.end(), [](const std::string& page) {
+    return Words(page).starts_with("Работен лист · Вариант 2");
+  });
+  ASSERT_NE(second, printed.end());
+  tables.emplace_back(kTableRows);
+  std::istringstream words(*second);
+  for (std::string number, fraction; words >> number;) {
+    const int row = std::atoi(number.c_str()) - 1;
+    if (!number.ends_with(')') || row < 0 || row >= kTableRows || !(words >> fraction)) continue;
+    const std::size_t slash = fraction.find('/');
+    if (slash != std::string::npos && tables[1][row].first.empty()) {
+      tables[1][row] = {fraction.substr(0, slash), fraction.substr(slash + 1)};
+    }
+  }
+  const SheetDocument sheets = WorksheetPages(tables, {2, 3, true}, style);
+  ASSERT_EQ(printed.size(), sheets.pages.size()) << Words(printed.back());
+  std::string all;
+  for (std::size_t k = 0; k < printed.size(); ++k) {
+    EXPECT_TRUE(Words(printed[k]).starts_with(sheets.pages[k].runs.front().text)) << k;
+    all += printed[k] + ' ';
+  }
+  all = Words(all);
+  const std::string sep = style.decimal_separator;
+  for (std::size_t v = 0; v < tables.size(); ++v) {
+    const std::size_t key = all.find("Отговори · Вариант " + std::to_string(v + 1));
+    const std::string text = all.substr(key, all.find("Работен лист", key) - key);
+    for (std::size_t i = 0; i < tables[v].size(); ++i) {
+      const long long a = std::stoll(tables[v][i].first), b = std::stoll(tables[v][i].second);
+      const std::string fraction = tables[v][i].first + "/" + tables[v][i].second;
+      const std::string exact = drobi::testing::ExactNotation(a, b, sep);
+      const std::string line = std::to_string(i + 1) + ") " + fraction + " ≈ " +
+                               drobi::testing::ExactRounded(a, b, 3, sep) + "; " + fraction +
+                               " = " + exact + "; " +
+                               (a % b == 0                             ? "цяло число"
+                                : exact.find('(') == std::string::npos ? "крайна"
+                                                                       : "безкрайна периодична");
+      EXPECT_NE(text.find(line), std::string::npos) << line;
+    }
+  }
 }
 
 // An error that escapes a handler: the page shows the desktop's error texts in a modal dialog,

@@ -899,6 +899,182 @@ mergeInto(LibraryManager.library, {
     }
   },
 
+  // «Работен лист»: a modal <dialog> whose form «Печат…» and Enter submit; Escape closes it, as
+  // any modal dialog, and the focus goes back to where it was. Alt and a title's underlined
+  // letter reach its field, check box or button while the dialog is open, before the menus take
+  // the letter. What was typed goes to the C++ side as it is and comes back only as a field's
+  // value and as text in the alert.
+  drobi_dom_show_sheet__deps: ['$DrobiViews'],
+  drobi_dom_show_sheet: function (title, parts, close, variants, digits, divisions) {
+    var dialog = document.getElementById('sheet');
+    if (!dialog) {
+      dialog = document.body.appendChild(document.createElement('dialog'));
+      dialog.id = 'sheet';
+      dialog.setAttribute('aria-labelledby', 'sheet-title');
+      dialog.appendChild(document.createElement('h1')).id = 'sheet-title';
+      var form = dialog.appendChild(document.createElement('form'));
+      var texts = UTF8ToString(parts).split('\x1f'), keyed = [];
+      // Title k of `parts` into `element`, its access key underlined; the key in lower case.
+      var titled = function (element, k) {
+        var at = texts.slice(3 * k, 3 * k + 3).map(allocateUTF8);
+        try {
+          return DrobiViews.title(element, at[0], at[1], at[2]);
+        } finally {
+          at.forEach(_free);
+        }
+      };
+      // A control with its label before it (after it for the check box), titled by title k.
+      var labelled = function (k, control, name) {
+        var row = form.appendChild(document.createElement('div'));
+        row.className = control.type === 'checkbox' ? 'check' : 'field';
+        var label = document.createElement('label');
+        label.htmlFor = control.id = 'sheet-' + name;
+        control.dataset.name = control.id;
+        control.key = titled(label, k);
+        row.appendChild(control.type === 'checkbox' ? control : label);
+        row.appendChild(control.type === 'checkbox' ? label : control);
+        keyed.push(control);
+        return control;
+      };
+      ['variants', 'digits'].forEach(function (name, k) {
+        var field = document.createElement('input');
+        field.type = 'text';
+        field.inputMode = 'numeric';
+        field.autocomplete = 'off';
+        field.spellcheck = false;
+        field.setAttribute('aria-describedby', 'sheet-message');
+        labelled(k, field, name);
+      });
+      var box = document.createElement('input');
+      box.type = 'checkbox';
+      labelled(2, box, 'divisions');
+      var message = form.appendChild(document.createElement('p'));
+      message.id = message.dataset.name = 'sheet-message';
+      message.setAttribute('role', 'alert');
+      var buttons = form.appendChild(document.createElement('div'));
+      buttons.className = 'buttons';
+      var print = buttons.appendChild(document.createElement('button'));
+      print.type = 'submit';
+      print.dataset.name = 'sheet-print';
+      print.key = titled(print, 3);
+      keyed.push(print);
+      var shut = buttons.appendChild(document.createElement('button'));
+      shut.type = 'button';
+      shut.dataset.name = 'sheet-close';
+      shut.addEventListener('click', function () {
+        dialog.close();
+      });
+      keyed.forEach(function (c) {
+        if (c.key) c.setAttribute('aria-keyshortcuts', 'Alt+' + c.key.toUpperCase());
+      });
+      dialog.addEventListener('keydown', function (event) {
+        if (!event.altKey || event.ctrlKey || event.metaKey) return;
+        var hit = keyed.find(function (c) {
+          return c.key === event.key.toLowerCase();
+        });
+        if (!hit) return;
+        event.preventDefault();
+        event.stopPropagation();
+        hit.focus();
+        if (hit.type === 'text') hit.select();
+        else hit.click();
+      });
+      form.addEventListener('submit', function (event) {
+        event.preventDefault();
+        var fields = form.querySelectorAll('input[type=text]');
+        var at = [fields[0].value, fields[1].value].map(allocateUTF8);
+        try {
+          Module['_drobi_page_print_sheet'](at[0], at[1], box.checked ? 1 : 0);
+        } finally {
+          at.forEach(_free);
+        }
+      });
+    }
+    var inputs = dialog.querySelectorAll('input');
+    // Chosen again while it is open: what was typed stays.
+    if (dialog.open) {
+      inputs[0].focus();
+      return;
+    }
+    dialog.querySelector('h1').textContent = UTF8ToString(title);
+    dialog.querySelector('[data-name=sheet-close]').textContent = UTF8ToString(close);
+    inputs[0].value = variants;
+    inputs[1].value = digits;
+    inputs[2].checked = divisions !== 0;
+    inputs.forEach(function (i) {
+      i.removeAttribute('aria-invalid');
+    });
+    dialog.querySelector('p').textContent = '';
+    dialog.showModal();
+    inputs[0].focus();
+    inputs[0].select();
+  },
+
+  drobi_dom_sheet_message: function (field, message) {
+    var dialog = document.getElementById('sheet'), fields = dialog.querySelectorAll('input');
+    dialog.querySelector('p').textContent = UTF8ToString(message);
+    fields.forEach(function (f, i) {
+      if (i === field) f.setAttribute('aria-invalid', 'true');
+      else f.removeAttribute('aria-invalid');
+    });
+    if (field < 0) return;
+    fields[field].focus();
+    fields[field].select();
+  },
+
+  // The sheet as SVG, a picture of A4 in points per page: a text's y is its baseline, as in the
+  // display list, so the page draws each run where the layout put it, whatever the font's
+  // ascent. Its texts are text nodes, never markup.
+  $DrobiSheet: {box: null, page: null, fonts: []},
+  drobi_dom_sheet_begin__deps: ['$DrobiSheet'],
+  drobi_dom_sheet_begin: function (width, height, serif, fixed) {
+    var sheet = DrobiSheet;
+    if (!sheet.box) {
+      sheet.box = document.body.appendChild(document.createElement('div'));
+      sheet.box.id = 'sheet-pages';
+    }
+    sheet.box.textContent = '';
+    sheet.size = [width, height];
+    sheet.fonts = [UTF8ToString(serif), UTF8ToString(fixed)];
+  },
+
+  drobi_dom_sheet_page__deps: ['$DrobiSheet'],
+  drobi_dom_sheet_page: function () {
+    var sheet = DrobiSheet, size = sheet.size;
+    var page = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+    page.setAttribute('class', 'sheet-page');
+    page.setAttribute('width', size[0] + 'pt');
+    page.setAttribute('height', size[1] + 'pt');
+    page.setAttribute('viewBox', '0 0 ' + size[0] + ' ' + size[1]);
+    sheet.page = sheet.box.appendChild(page);
+  },
+
+  drobi_dom_sheet_run__deps: ['$DrobiSheet'],
+  drobi_dom_sheet_run: function (x, y, text, fixed, size, bold) {
+    var sheet = DrobiSheet;
+    var run = document.createElementNS('http://www.w3.org/2000/svg', 'text');
+    run.setAttribute('x', x);
+    run.setAttribute('y', y);
+    run.setAttribute('font-size', size);
+    run.style.fontFamily = sheet.fonts[fixed];
+    if (bold) run.setAttribute('font-weight', 'bold');
+    run.textContent = UTF8ToString(text);
+    sheet.page.appendChild(run);
+  },
+
+  drobi_dom_sheet_rule__deps: ['$DrobiSheet'],
+  drobi_dom_sheet_rule: function (x1, y1, x2, y2, width) {
+    var rule = document.createElementNS('http://www.w3.org/2000/svg', 'line');
+    [['x1', x1], ['y1', y1], ['x2', x2], ['y2', y2], ['stroke-width', width]].forEach(function (a) {
+      rule.setAttribute(a[0], a[1]);
+    });
+    DrobiSheet.page.appendChild(rule);
+  },
+
+  drobi_dom_print_sheet: function () {
+    window.print();
+  },
+
   drobi_dom_fraction_message: function (message) {
     var dialog = document.getElementById('fraction'), text = UTF8ToString(message);
     if (!text) {

@@ -61,4 +61,24 @@ void drobi_dom_exercise_state(int kind, const char* question, const char* spoken
                               const char* spoken_verdict, const char* count,
                               const char* spoken_count, int fresh);
 
+// «Работен лист»: opens the modal dialog, made on the first call: its title, the titles of the
+// variants' field, the digits' field, the divisions' check box and the print button, each split as
+// before "\x1f" key "\x1f" after "\x1f", the close button's title, and the values it shows.
+// «Печат…» or Enter hands what the fields hold to drobi_page_print_sheet; Escape or «Затвори»
+// closes it.
+void drobi_dom_show_sheet(const char* title, const char* parts, const char* close, int variants,
+                          int digits, int divisions);
+// The message for field `field` (0 the variants, 1 the digits), shown below the fields and said
+// by a screen reader, the focus on that field with its text selected; -1 and "" for none.
+void drobi_dom_sheet_message(int field, const char* message);
+// The sheet to print, replacing the last one: pages of `width` by `height` points, the fonts of
+// PageFont's roles as CSS font lists; then each page, and its runs and rules in points, a run's
+// y its baseline. Only the print style sheet shows them.
+void drobi_dom_sheet_begin(double width, double height, const char* serif, const char* fixed);
+void drobi_dom_sheet_page();
+void drobi_dom_sheet_run(double x, double y, const char* text, int fixed, double size, int bold);
+void drobi_dom_sheet_rule(double x1, double y1, double x2, double y2, double width);
+// The browser's print dialog for the sheet.
+void drobi_dom_print_sheet();
+
 }  // extern "C"

@@ -55,6 +55,7 @@ MainPage::MainPage(MainForm& form) : form_(form), edge_(ShowError) {
   division_ =
       std::make_unique<DivisionPanel>(form_, static_cast<int>(long_number - layout.begin()));
   exercises_ = std::make_unique<ExercisesPanel>(form_);
+  sheet_ = std::make_unique<SheetDialog>(form_);
   edge_.SetSettled([this] { Settle(); });
   Settle();
   LayOut();
@@ -116,6 +117,7 @@ void MainPage::OnCommand(CommandId command) {
       if (edge_.Run([this] { exercises_->Open(); })) LayOut();
       return;
     case CommandId::kWorksheet:
+      edge_.Run([this] { sheet_->Open(); });
       return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
@@ -170,6 +172,10 @@ void MainPage::OnExercise(ExerciseAction action, std::string_view typed) {
       })) {
     LayOut();
   }
+}
+
+void MainPage::OnPrintSheet(std::string_view variants, std::string_view digits, bool divisions) {
+  edge_.Run([this, variants, digits, divisions] { sheet_->Print(variants, digits, divisions); });
 }
 
 void MainPage::LayOut() {

@@ -31,6 +31,7 @@
 #include "ui/web/exercises_panel.hpp"
 #include "ui/web/list_element.hpp"
 #include "ui/web/menu_bar_element.hpp"
+#include "ui/web/sheet_dialog.hpp"
 #include "ui/web/text_element.hpp"
 #include "ui/window_scale.hpp"
 
@@ -70,6 +71,8 @@ class MainPage {
   void OnEnterFraction(std::string_view typed);
   // A button, Enter or a key of the panel «Упражнения», with the text of its answer field.
   void OnExercise(ExerciseAction action, std::string_view typed);
+  // «Печат…» in «Работен лист», with what its fields hold.
+  void OnPrintSheet(std::string_view variants, std::string_view digits, bool divisions);
   // Before the frame that shows what the handlers wrote.
   void OnFrame();
   // Places the form and every control at the scale that fits the browser window.
@@ -87,6 +90,7 @@ class MainPage {
   std::unique_ptr<MenuBarElement> menu_;
   std::unique_ptr<DivisionPanel> division_;
   std::unique_ptr<ExercisesPanel> exercises_;
+  std::unique_ptr<SheetDialog> sheet_;
   int zoom_ = kZoomSteps[0];  // the page's zoom step, which multiplies the fitted scale
   WindowScale scale_;
 };

@@ -63,4 +63,10 @@ EMSCRIPTEN_KEEPALIVE void drobi_page_exercise(int action, const char* typed) {
   }
 }
 
+// What the fields of «Работен лист» hold, as UTF-8, and whether its check box is ticked.
+EMSCRIPTEN_KEEPALIVE void drobi_page_print_sheet(const char* variants, const char* digits,
+                                                 int divisions) {
+  if (MainPage* page = MainPage::Current()) page->OnPrintSheet(variants, digits, divisions != 0);
+}
+
 }  // extern "C"
