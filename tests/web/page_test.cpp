@@ -28,7 +28,6 @@
 #include "ui/lesson/row_texts.hpp"
 #include "ui/lesson/worksheet.hpp"
 #include "ui/lesson/written_division.hpp"
-#include "ui/web/sheet_texts.hpp"
 
 namespace drobi::web::testing {
 namespace {
@@ -227,7 +226,7 @@ TEST_F(PageTest, TheWorksheetPrintsEachVariantWithItsKey) {
                    " e => e.textContent)).join('|');"),
             "2|0|" + std::string(kWorksheetTitle) + "|" + PlainTitle(kVariantsField) + "|" +
                 PlainTitle(kDigitsField) + "|" + PlainTitle(kDivisionsOption) + "|" +
-                OutOfRange(kVariantsRange, "41") + "|" + PlainTitle(kPrintSheets) + "|" +
+                std::get<std::string>(ReadVariants("41")) + "|" + PlainTitle(kPrintSheets) + "|" +
                 kCloseSheets);
   EXPECT_EQ(driver_.Focused(), "sheet-variants");
   Ask("keys", R"(, "keys": ["=2", "TAB", "=3", "TAB", "SPACE", "TAB", "ENTER"])");

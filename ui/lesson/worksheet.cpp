@@ -8,6 +8,7 @@
 #include "ui/decimal_column.hpp"
 #include "ui/fraction_table.hpp"
 #include "ui/lesson/quotient_notes.hpp"
+#include "ui/lesson/typed_number.hpp"
 #include "ui/lesson/written_division.hpp"
 
 namespace drobi {
@@ -266,6 +267,33 @@ SheetDocument WorksheetPages(const std::vector<TableTexts>& tables, const Worksh
   return document;
 }
 
+namespace {
+
+// A whole number from `low` to `high`, or the message: `range` and what was typed, quoted where
+// it is short enough to quote.
+std::variant<int, std::string> Count(std::string_view typed, int low, int high,
+                                     const char* range) {
+  const std::string_view shown = Shown(typed.substr(0, kMostTypedBytes));
+  if (!shown.empty() && shown.size() <= 2 &&
+      shown.find_first_not_of("0123456789") == std::string_view::npos) {
+    const int value = static_cast<int>(*WholeFromText(shown));
+    if (value >= low && value <= high) return value;
+  }
+  std::string message = range;
+  if (!shown.empty() && shown.size() <= 12) message.append(", а не „").append(shown).append("“");
+  return message.append(".");
+}
+
+}  // namespace
+
+std::variant<int, std::string> ReadVariants(std::string_view typed) {
+  return Count(typed, 1, kMostVariants, "Броят варианти е от 1 до 40");
+}
+
+std::variant<int, std::string> ReadDigits(std::string_view typed) {
+  return Count(typed, 0, 7, "Цифрите са от 0 до 7");
+}
+
 bool AsksForWorksheet(const std::vector<std::string>& arguments) {
   return std::find(arguments.begin(), arguments.end(), "--worksheet") != arguments.end();
 }
@@ -292,10 +320,9 @@ std::variant<WorksheetCommand, std::string> ReadWorksheetCommand(
       if (value.empty() || value.starts_with("--")) return "Липсва име на файл. " + usage;
       command.file = value;
     } else if (option == "--variants") {
-      if (!n || *n < 1 || *n > kMostVariants) {
-        return "Броят варианти е от 1 до 40, а не „" + value + "“. " + usage;
-      }
-      command.variants = *n;
+      const auto read = ReadVariants(value);
+      if (const auto* message = std::get_if<std::string>(&read)) return *message + " " + usage;
+      command.variants = std::get<int>(read);
     } else if (option == "--interval") {
       const bool listed =
           std::find(std::begin(kIntervals), std::end(kIntervals), value) != std::end(kIntervals);
@@ -304,8 +331,9 @@ std::variant<WorksheetCommand, std::string> ReadWorksheetCommand(
       }
       command.interval = *n;
     } else if (option == "--digits") {
-      if (!n || *n > 7) return "Цифрите са от 0 до 7, а не „" + value + "“. " + usage;
-      command.digits = *n;
+      const auto read = ReadDigits(value);
+      if (const auto* message = std::get_if<std::string>(&read)) return *message + " " + usage;
+      command.digits = std::get<int>(read);
     } else {
       return "Непозната възможност „" + option + "“. " + usage;
     }

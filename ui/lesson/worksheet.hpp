@@ -5,6 +5,7 @@
 // fraction's written division when asked for. Variants never share a page.
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -50,6 +51,12 @@ SheetDocument WorksheetPages(const std::vector<TableTexts>& tables, const Worksh
 // The key's line of a fraction: «1) 5/12 ≈ 0,4167; 5/12 = 0,41(6); безкрайна периодична».
 std::string KeyLine(int number, const std::string& p, const std::string& q,
                     const std::string& rounded, const NumberStyle& style);
+
+// A count typed into the dialog or given on the command line, in digits alone (blanks around
+// it aside): the value, or the message that says what is right, «Броят варианти е от 1 до 40, а
+// не „41“.»
+std::variant<int, std::string> ReadVariants(std::string_view typed);
+std::variant<int, std::string> ReadDigits(std::string_view typed);
 
 // `drobi --worksheet FILE.pdf [--variants N] [--interval N] [--digits D]`.
 struct WorksheetCommand {

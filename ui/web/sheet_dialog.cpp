@@ -2,12 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "core/number_text.hpp"
 #include "ui/lesson/lesson_text.hpp"
-#include "ui/lesson/typed_number.hpp"
 #include "ui/web/dom_views.hpp"
-#include "ui/web/sheet_texts.hpp"
 #include "ui/web/split_title.hpp"
 #include "ui/window_layout.hpp"
 
@@ -16,16 +15,6 @@ namespace {
 
 // The dialog's fields, as drobi_dom_sheet_message names them.
 constexpr int kVariants = 0, kDigits = 1;
-
-// A whole number from `low` to `high`, in digits alone.
-std::optional<int> Count(std::string_view typed, int low, int high) {
-  if (typed.empty() || typed.size() > 2 || typed.find_first_not_of("0123456789") != typed.npos) {
-    return std::nullopt;
-  }
-  const int value = static_cast<int>(*WholeFromText(typed));
-  if (value < low || value > high) return std::nullopt;
-  return value;
-}
 
 }  // namespace
 
@@ -42,22 +31,19 @@ void SheetDialog::Open() const {
 }
 
 void SheetDialog::Print(std::string_view variants, std::string_view digits, bool divisions) {
-  // Capped before they are read, so that whatever was pasted is read safely.
-  const std::string_view typed[] = {Shown(variants.substr(0, kMostTypedBytes)),
-                                    Shown(digits.substr(0, kMostTypedBytes))};
-  const auto count = Count(typed[kVariants], 1, kMostVariants);
-  if (!count) {
-    drobi_dom_sheet_message(kVariants, OutOfRange(kVariantsRange, typed[kVariants]).c_str());
+  const auto count = ReadVariants(variants);
+  if (const auto* message = std::get_if<std::string>(&count)) {
+    drobi_dom_sheet_message(kVariants, message->c_str());
     return;
   }
-  const auto places = Count(typed[kDigits], 0, 7);
-  if (!places) {
-    drobi_dom_sheet_message(kDigits, OutOfRange(kDigitsRange, typed[kDigits]).c_str());
+  const auto places = ReadDigits(digits);
+  if (const auto* message = std::get_if<std::string>(&places)) {
+    drobi_dom_sheet_message(kDigits, message->c_str());
     return;
   }
-  last_ = {*count, *places, divisions};
+  last_ = {std::get<int>(count), std::get<int>(places), divisions};
   const SheetDocument document =
-      WorksheetPages(WorksheetTables(form_, random_, *count), last_, form_.Style());
+      WorksheetPages(WorksheetTables(form_, random_, last_.variants), last_, form_.Style());
   // The form's serif and the written division's fixed-width font, each with the free font that
   // has its metrics, which the layout reckons with.
   const std::string serif =
