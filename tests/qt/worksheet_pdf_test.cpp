@@ -1,0 +1,180 @@
+// The worksheet as PDF files read back by pdftotext: the command line's sheets against exact
+// arithmetic, its exit statuses, and the painter's pages against the display list.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "tests/support/exact.hpp"
+#include "tests/support/scripted_random.hpp"
+#include "ui/lesson/worksheet.hpp"
+#include "ui/qt/sheet_painter.hpp"
+
+namespace drobi {
+namespace {
+
+// The program with neither a display nor a platform chosen, in Bulgarian; -1 if it did not end.
+int Drobi(const QStringList& arguments, QString& errors) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    environment.remove(QString::fromLatin1(name));
+  }
+  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("bg_BG.UTF-8"));
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(DROBI_PROGRAM), arguments);
+  if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit) return -1;
+  errors = QString::fromLocal8Bit(program.readAllStandardError());
+  return program.exitCode();
+}
+
+// The pages as pdftotext reads them in `mode`, whitespace runs made one blank.
+QStringList PdfPages(const QString& file, const char* mode) {
+  QProcess reader;
+  reader.start(QStringLiteral("pdftotext"), {QString::fromLatin1(mode), file, QStringLiteral("-")});
+  reader.waitForFinished(60000);
+  QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\f');
+  pages.removeLast();  // after the last form feed
+  for (QString& page : pages) page = page.simplified();
+  return pages;
+}
+
+// The key's exact value: a period past 60 digits is cut there with «…».
+std::string KeyValue(long long p, long long q) {
+  const std::string text = testing::ExactNotation(p, q, ",");
+  std::size_t digits = 0;
+  for (std::size_t i = std::min(text.find(','), text.size()); i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9' && ++digits > 60) return text.substr(0, i) + "…)";
+  }
+  return text;
+}
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+TEST(WorksheetPdf, CommandLineSheetsReadBackAgainstExactArithmetic) {
+  const struct {
+    const char* name;
+    QStringList options;
+    int variants, interval, digits;
+  } cases[] = {
+      {"the defaults", {}, 1, 20, 4},
+      {"three at 100", {"--variants", "3", "--interval", "100", "--digits", "2"}, 3, 100, 2},
+      {"two at 10, whole", {"--digits", "0", "--variants", "2", "--interval", "10"}, 2, 10, 0},
+  };
+  const QRegularExpression task(QStringLiteral("(\\d+)\\) (-?\\d+)/(\\d+)"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("лист.pdf"));
+    QString errors;
+    ASSERT_EQ(Drobi(QStringList{QStringLiteral("--worksheet"), file} + c.options, errors), 0)
+        << errors.toStdString();
+    const QStringList pages = PdfPages(file, "-layout");
+    // Each variant: its task page, then its key's pages, the first with the key's title.
+    int variant = 0;
+    for (qsizetype at = 0; at < pages.size(); ++variant) {
+      const QString number = QString::number(variant + 1);
+      ASSERT_TRUE(pages[at].startsWith(QStringLiteral("Работен лист · Вариант ") + number + u' '))
+          << "page " << at + 1;
+      std::map<int, std::pair<long long, long long>> fractions;
+      for (const auto& match : task.globalMatch(pages[at++])) {
+        const std::pair<long long, long long> fraction{match.captured(2).toLongLong(),
+                                                       match.captured(3).toLongLong()};
+        // Each task lists the same sixteen.
+        EXPECT_EQ(fractions.emplace(match.captured(1).toInt(), fraction).first->second, fraction);
+        EXPECT_LT(std::llabs(fraction.first), c.interval);
+        EXPECT_TRUE(fraction.second >= 1 && fraction.second <= 1 + 4 * (c.interval - 1));
+      }
+      ASSERT_EQ(fractions.size(), 16u);
+      ASSERT_LT(at, pages.size());
+      EXPECT_TRUE(pages[at].startsWith(QStringLiteral("Отговори · Вариант ") + number + u' '));
+      QString key;
+      while (at < pages.size() && !pages[at].startsWith(QStringLiteral("Работен лист"))) {
+        key += pages[at++] + u' ';
+      }
+      for (const auto& [n, fraction] : fractions) {
+        const auto [p, q] = fraction;
+        const std::string over = std::to_string(p) + "/" + std::to_string(q);
+        const std::string exact = KeyValue(p, q);
+        const char* kind = p % q == 0                             ? "цяло число"
+                           : exact.find('(') == std::string::npos ? "крайна"
+                                                                  : "безкрайна периодична";
+        const std::string line = std::to_string(n) + ") " + over + " ≈ " +
+                                 testing::ExactRounded(p, q, c.digits, ",") + "; " + over + " = " +
+                                 exact + "; " + kind;
+        EXPECT_TRUE(key.contains(Q(line))) << line;
+      }
+    }
+    EXPECT_EQ(variant, c.variants);
+  }
+}
+
+TEST(WorksheetPdf, ExitStatusesAndNoFileLeftBehind) {
+  const struct {
+    const char* name;
+    const char* file;  // in a folder that holds only «папка»
+    QStringList options;
+    int status;
+  } cases[] = {
+      {"written", "лист.pdf", {"--variants", "2"}, 0},
+      {"too many variants", "лист.pdf", {"--variants", "41"}, 2},
+      {"an unknown option", "лист.pdf", {"--pages", "2"}, 2},
+      {"no value", "лист.pdf", {"--digits"}, 2},
+      {"a missing folder", "няма/лист.pdf", {}, 1},
+      {"a folder under the name", "папка", {}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("папка")));
+    const QString file = folder.filePath(QString::fromUtf8(c.file));
+    const QStringList arguments = QStringList{QStringLiteral("--worksheet"), file} + c.options;
+    QString errors;
+    EXPECT_EQ(Drobi(arguments, errors), c.status) << errors.toStdString();
+    QStringList entries = QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    if (c.status == 2) {
+      std::vector<std::string> read;
+      for (const QString& argument : arguments) read.push_back(argument.toStdString());
+      EXPECT_EQ(errors, QStringLiteral("drobi: ") +
+                            Q(std::get<std::string>(ReadWorksheetCommand(read))) + u'\n');
+    } else if (c.status == 1) {
+      // The last line is ours, whatever Qt said before it.
+      EXPECT_TRUE(errors.section(u'\n', -2).startsWith(QStringLiteral("drobi: ")) &&
+                  errors.contains(QDir::toNativeSeparators(file)))
+          << errors.toStdString();
+    } else {
+      QFile pdf(file);
+      ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+      EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+      entries.removeOne(QString::fromUtf8(c.file));
+    }
+    EXPECT_EQ(entries, QStringList{QStringLiteral("папка")}) << "nothing else left";
+  }
+}
+
+TEST(WorksheetPdf, PagesHoldTheListsRunsInOrder) {
+  testing::ScriptedRandom random(testing::DrawsFor(testing::kStartTable, 20));
+  NumberStyle style;
+  style.decimal_separator = ",";
+  const SheetDocument sheets = WorksheetPages(DrawnTables(20, random, 1), {1, 3, true}, style);
+  const QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("key.pdf"));
+  ASSERT_EQ(WriteSheetsPdf(sheets, file, QStringLiteral("drobi")), QFileDevice::NoError);
+  const QStringList pages = PdfPages(file, "-raw");
+  ASSERT_EQ(pages.size(), static_cast<qsizetype>(sheets.pages.size()));
+  for (std::size_t i = 0; i < sheets.pages.size(); ++i) {
+    QString runs;
+    for (const PageRun& run : sheets.pages[i].runs) runs += Q(run.text) + u' ';
+    EXPECT_EQ(pages[static_cast<qsizetype>(i)], runs.simplified()) << "page " << i + 1;
+  }
+}
+
+}  // namespace
+}  // namespace drobi
