@@ -1,24 +1,28 @@
 // The worksheet as PDF files read back by pdftotext: the command line's sheets against exact
-// arithmetic, its exit statuses, and the painter's pages against the display list.
+// arithmetic with its exit statuses, and the dialog's pages against the display list.
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QDir>
-#include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <map>
 #include <string>
 
+#include "tests/qt/window_fixture.hpp"
 #include "tests/support/exact.hpp"
-#include "tests/support/scripted_random.hpp"
 #include "ui/lesson/worksheet.hpp"
-#include "ui/qt/sheet_painter.hpp"
+#include "ui/qt/worksheet_dialog.hpp"
 
 namespace drobi {
 namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The program with neither a display nor a platform chosen, in Bulgarian; -1 if it did not end.
 int Drobi(const QStringList& arguments, QString& errors) {
@@ -56,74 +60,66 @@ std::string KeyValue(long long p, long long q) {
   return text;
 }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-TEST(WorksheetPdf, CommandLineSheetsReadBackAgainstExactArithmetic) {
-  const struct {
-    const char* name;
-    QStringList options;
-    int variants, interval, digits;
-  } cases[] = {
-      {"the defaults", {}, 1, 20, 4},
-      {"three at 100", {"--variants", "3", "--interval", "100", "--digits", "2"}, 3, 100, 2},
-      {"two at 10, whole", {"--digits", "0", "--variants", "2", "--interval", "10"}, 2, 10, 0},
-  };
+// Variant after variant: its task page, whose three tasks list the same sixteen fractions drawn
+// at `interval`, then its key's pages, the first with the key's title, a line for each fraction.
+void ExpectSheets(const QStringList& pages, int variants, int interval, int digits) {
   const QRegularExpression task(QStringLiteral("(\\d+)\\) (-?\\d+)/(\\d+)"));
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("лист.pdf"));
-    QString errors;
-    ASSERT_EQ(Drobi(QStringList{QStringLiteral("--worksheet"), file} + c.options, errors), 0)
-        << errors.toStdString();
-    const QStringList pages = PdfPages(file, "-layout");
-    // Each variant: its task page, then its key's pages, the first with the key's title.
-    int variant = 0;
-    for (qsizetype at = 0; at < pages.size(); ++variant) {
-      const QString number = QString::number(variant + 1);
-      ASSERT_TRUE(pages[at].startsWith(QStringLiteral("Работен лист · Вариант ") + number + u' '))
-          << "page " << at + 1;
-      std::map<int, std::pair<long long, long long>> fractions;
-      for (const auto& match : task.globalMatch(pages[at++])) {
-        const std::pair<long long, long long> fraction{match.captured(2).toLongLong(),
-                                                       match.captured(3).toLongLong()};
-        // Each task lists the same sixteen.
-        EXPECT_EQ(fractions.emplace(match.captured(1).toInt(), fraction).first->second, fraction);
-        EXPECT_LT(std::llabs(fraction.first), c.interval);
-        EXPECT_TRUE(fraction.second >= 1 && fraction.second <= 1 + 4 * (c.interval - 1));
-      }
-      ASSERT_EQ(fractions.size(), 16u);
-      ASSERT_LT(at, pages.size());
-      EXPECT_TRUE(pages[at].startsWith(QStringLiteral("Отговори · Вариант ") + number + u' '));
-      QString key;
-      while (at < pages.size() && !pages[at].startsWith(QStringLiteral("Работен лист"))) {
-        key += pages[at++] + u' ';
-      }
-      for (const auto& [n, fraction] : fractions) {
-        const auto [p, q] = fraction;
-        const std::string over = std::to_string(p) + "/" + std::to_string(q);
-        const std::string exact = KeyValue(p, q);
-        const char* kind = p % q == 0                             ? "цяло число"
-                           : exact.find('(') == std::string::npos ? "крайна"
-                                                                  : "безкрайна периодична";
-        const std::string line = std::to_string(n) + ") " + over + " ≈ " +
-                                 testing::ExactRounded(p, q, c.digits, ",") + "; " + over + " = " +
-                                 exact + "; " + kind;
-        EXPECT_TRUE(key.contains(Q(line))) << line;
-      }
+  int variant = 0;
+  for (qsizetype at = 0; at < pages.size(); ++variant) {
+    const QString number = QString::number(variant + 1) + u' ';
+    ASSERT_TRUE(pages[at].startsWith(QStringLiteral("Работен лист · Вариант ") + number)) << at;
+    std::map<int, std::pair<long long, long long>> fractions;
+    for (const auto& match : task.globalMatch(pages[at++])) {
+      const std::pair fraction{match.captured(2).toLongLong(), match.captured(3).toLongLong()};
+      EXPECT_EQ(fractions.emplace(match.captured(1).toInt(), fraction).first->second, fraction);
+      EXPECT_LT(std::llabs(fraction.first), interval);
+      EXPECT_TRUE(fraction.second >= 1 && fraction.second <= 1 + 4 * (interval - 1));
     }
-    EXPECT_EQ(variant, c.variants);
+    ASSERT_EQ(fractions.size(), 16u);
+    ASSERT_LT(at, pages.size());
+    EXPECT_TRUE(pages[at].startsWith(QStringLiteral("Отговори · Вариант ") + number));
+    QString key;
+    while (at < pages.size() && !pages[at].startsWith(QStringLiteral("Работен лист"))) {
+      key += pages[at++] + u' ';
+    }
+    for (const auto& [n, fraction] : fractions) {
+      const auto [p, q] = fraction;
+      const std::string over = std::to_string(p) + "/" + std::to_string(q), exact = KeyValue(p, q);
+      const char* kind = p % q == 0                             ? "цяло число"
+                         : exact.find('(') == std::string::npos ? "крайна"
+                                                                : "безкрайна периодична";
+      const std::string line = std::to_string(n) + ") " + over + " ≈ " +
+                               testing::ExactRounded(p, q, digits, ",") + "; " + over + " = " +
+                               exact + "; " + kind;
+      EXPECT_TRUE(key.contains(Q(line))) << line;
+    }
   }
+  EXPECT_EQ(variant, variants);
 }
 
-TEST(WorksheetPdf, ExitStatusesAndNoFileLeftBehind) {
+TEST(WorksheetPdf, CommandLineSheetsAndExitStatuses) {
   const struct {
     const char* name;
     const char* file;  // in a folder that holds only «папка»
     QStringList options;
     int status;
+    int variants = 0, interval = 0, digits = 0;  // of the sheets written
   } cases[] = {
-      {"written", "лист.pdf", {"--variants", "2"}, 0},
+      {"the defaults", "лист.pdf", {}, 0, 1, 20, 4},
+      {"three at 100",
+       "a.pdf",
+       {"--variants", "3", "--interval", "100", "--digits", "2"},
+       0,
+       3,
+       100,
+       2},
+      {"two at 10, whole",
+       "a.pdf",
+       {"--digits", "0", "--variants", "2", "--interval", "10"},
+       0,
+       2,
+       10,
+       0},
       {"too many variants", "лист.pdf", {"--variants", "41"}, 2},
       {"an unknown option", "лист.pdf", {"--pages", "2"}, 2},
       {"no value", "лист.pdf", {"--digits"}, 2},
@@ -138,35 +134,39 @@ TEST(WorksheetPdf, ExitStatusesAndNoFileLeftBehind) {
     const QStringList arguments = QStringList{QStringLiteral("--worksheet"), file} + c.options;
     QString errors;
     EXPECT_EQ(Drobi(arguments, errors), c.status) << errors.toStdString();
-    QStringList entries = QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-    if (c.status == 2) {
+    QStringList left = QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    if (c.status == 0) {
+      ExpectSheets(PdfPages(file, "-layout"), c.variants, c.interval, c.digits);
+      left.removeOne(QString::fromUtf8(c.file));
+    } else if (c.status == 2) {
       std::vector<std::string> read;
       for (const QString& argument : arguments) read.push_back(argument.toStdString());
-      EXPECT_EQ(errors, QStringLiteral("drobi: ") +
-                            Q(std::get<std::string>(ReadWorksheetCommand(read))) + u'\n');
-    } else if (c.status == 1) {
-      // The last line is ours, whatever Qt said before it.
-      EXPECT_TRUE(errors.section(u'\n', -2).startsWith(QStringLiteral("drobi: ")) &&
-                  errors.contains(QDir::toNativeSeparators(file)))
+      EXPECT_EQ(errors, Q("drobi: " + std::get<std::string>(ReadWorksheetCommand(read)) + "\n"));
+    } else {  // the last line is ours, whatever Qt said before it
+      EXPECT_TRUE(errors.section(u'\n', -2).startsWith(u"drobi: ") && errors.contains(file))
           << errors.toStdString();
-    } else {
-      QFile pdf(file);
-      ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-      EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
-      entries.removeOne(QString::fromUtf8(c.file));
     }
-    EXPECT_EQ(entries, QStringList{QStringLiteral("папка")}) << "nothing else left";
+    EXPECT_EQ(left, QStringList{QStringLiteral("папка")}) << "nothing else left";
   }
 }
 
-TEST(WorksheetPdf, PagesHoldTheListsRunsInOrder) {
-  testing::ScriptedRandom random(testing::DrawsFor(testing::kStartTable, 20));
-  NumberStyle style;
-  style.decimal_separator = ",";
-  const SheetDocument sheets = WorksheetPages(DrawnTables(20, random, 1), {1, 3, true}, style);
+class WorksheetDialogTest : public gui_testing::WindowTest {};
+
+TEST_F(WorksheetDialogTest, SavesTheFormsTableAsTheListSaysAndTellsAFailure) {
+  Load();
+  ClickRow("Spis(4)", 2);  // «2» digits
+  window_->Choose(CommandId::kWorksheet);
+  WorksheetDialog* dialog = window_->Worksheet();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->Digits()->value(), 2);
+  dialog->Divisions()->setChecked(true);
   const QTemporaryDir folder;
-  const QString file = folder.filePath(QStringLiteral("key.pdf"));
-  ASSERT_EQ(WriteSheetsPdf(sheets, file, QStringLiteral("drobi")), QFileDevice::NoError);
+  const QString file = folder.filePath(QStringLiteral("лист.pdf"));
+  ASSERT_TRUE(dialog->SaveTo(file));
+  TableTexts table;
+  for (const auto& [p, q] : testing::kStartTable)
+    table.emplace_back(std::to_string(p), std::to_string(q));
+  const SheetDocument sheets = WorksheetPages({table}, {1, 2, true}, form_->Style());
   const QStringList pages = PdfPages(file, "-raw");
   ASSERT_EQ(pages.size(), static_cast<qsizetype>(sheets.pages.size()));
   for (std::size_t i = 0; i < sheets.pages.size(); ++i) {
@@ -174,6 +174,8 @@ TEST(WorksheetPdf, PagesHoldTheListsRunsInOrder) {
     for (const PageRun& run : sheets.pages[i].runs) runs += Q(run.text) + u' ';
     EXPECT_EQ(pages[static_cast<qsizetype>(i)], runs.simplified()) << "page " << i + 1;
   }
+  EXPECT_FALSE(dialog->SaveTo(folder.filePath(QStringLiteral("няма/лист.pdf"))));
+  EXPECT_TRUE(dialog->Message()->isVisible() && dialog->Message()->text().contains(u"няма"));
 }
 
 }  // namespace
