@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -156,6 +157,11 @@ TEST_F(WorksheetDialogTest, SavesTheFormsTableAsTheListSaysAndTellsAFailure) {
     for (const PageRun& run : sheets.pages[i].runs) runs += Q(run.text) + u' ';
     EXPECT_EQ(pages[static_cast<qsizetype>(i)], runs.simplified()) << "page " << i + 1;
   }
+  // Printed, the same sheets: the variants stay while the dialog is open.
+  QPrinter printer;
+  printer.setOutputFileName(folder.filePath(QStringLiteral("печат.pdf")));
+  ASSERT_TRUE(dialog->PrintOn(printer));
+  EXPECT_EQ(PdfPages(printer.outputFileName(), "-raw"), pages);
   EXPECT_FALSE(dialog->SaveTo(folder.filePath(QStringLiteral("няма/лист.pdf"))));
   EXPECT_TRUE(dialog->Message()->isVisible() && dialog->Message()->text().contains(u"няма"));
 }
