@@ -19,14 +19,11 @@
 namespace drobi {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
 // The program with neither a display nor a platform chosen, in Bulgarian; -1 if it did not end.
 int Drobi(const QStringList& arguments, QString& errors) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    environment.remove(QString::fromLatin1(name));
-  }
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    environment.remove(name);
   environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("bg_BG.UTF-8"));
   QProcess program;
   program.setProcessEnvironment(environment);
@@ -73,9 +70,8 @@ void ExpectSheets(const QStringList& pages, int variants, int interval, int digi
     ASSERT_LT(at, pages.size());
     EXPECT_TRUE(pages[at].startsWith(QStringLiteral("Отговори · Вариант ") + number));
     QString key;
-    while (at < pages.size() && !pages[at].startsWith(QStringLiteral("Работен лист"))) {
-      key += pages[at++] + u' ';
-    }
+    for (; at < pages.size() && !pages[at].startsWith(u"Работен лист"); ++at)
+      key += pages[at] + u' ';
     for (const auto& [n, fraction] : fractions) {
       const auto [p, q] = fraction;
       const std::string over = std::to_string(p) + "/" + std::to_string(q), exact = KeyValue(p, q);
@@ -85,19 +81,16 @@ void ExpectSheets(const QStringList& pages, int variants, int interval, int digi
       const std::string line = std::to_string(n) + ") " + over + " ≈ " +
                                testing::ExactRounded(p, q, digits, ",") + "; " + over + " = " +
                                exact + "; " + kind;
-      EXPECT_TRUE(key.contains(Q(line))) << line;
+      EXPECT_TRUE(key.contains(QString::fromStdString(line))) << line;
     }
   }
   EXPECT_EQ(variant, variants);
 }
 
 TEST(WorksheetPdf, CommandLineSheetsAndExitStatuses) {
-  const struct {
-    const char* name;
-    const char* file;  // in a folder that holds only «папка»
-    const char* options;
-    int status;
-    int variants = 0, interval = 0, digits = 0;  // of the sheets written
+  const struct {  // the file in a folder that holds only «папка»; what the sheets are if written
+    const char *name, *file, *options;
+    int status, variants = 0, interval = 0, digits = 0;
   } cases[] = {
       {"the defaults", "лист.pdf", "", 0, 1, 20, 4},
       {"three at 100", "a.pdf", "--variants 3 --interval 100 --digits 2", 0, 3, 100, 2},
@@ -124,7 +117,8 @@ TEST(WorksheetPdf, CommandLineSheetsAndExitStatuses) {
     } else if (c.status == 2) {
       std::vector<std::string> read;
       for (const QString& argument : arguments) read.push_back(argument.toStdString());
-      EXPECT_EQ(errors, Q("drobi: " + std::get<std::string>(ReadWorksheetCommand(read)) + "\n"));
+      EXPECT_EQ(errors.toStdString(),
+                "drobi: " + std::get<std::string>(ReadWorksheetCommand(read)) + "\n");
     } else {  // the last line is ours, whatever Qt said before it
       EXPECT_TRUE(errors.section(u'\n', -2).startsWith(u"drobi: ") && errors.contains(file))
           << errors.toStdString();
@@ -150,13 +144,9 @@ TEST_F(WorksheetDialogTest, SavesTheFormsTableAsTheListSaysAndTellsAFailure) {
   for (const auto& [p, q] : testing::kStartTable)
     table.emplace_back(std::to_string(p), std::to_string(q));
   const SheetDocument sheets = WorksheetPages({table}, {1, 2, true}, form_->Style());
-  const QStringList pages = PdfPages(file, "-raw");
-  ASSERT_EQ(pages.size(), static_cast<qsizetype>(sheets.pages.size()));
-  for (std::size_t i = 0; i < sheets.pages.size(); ++i) {
-    QString runs;
-    for (const PageRun& run : sheets.pages[i].runs) runs += Q(run.text) + u' ';
-    EXPECT_EQ(pages[static_cast<qsizetype>(i)], runs.simplified()) << "page " << i + 1;
-  }
+  QStringList pages = QString::fromStdString(PageText(sheets)).split(u'\f');
+  for (QString& page : pages) page = page.simplified();
+  EXPECT_EQ(PdfPages(file, "-raw"), pages);
   // Printed, the same sheets: the variants stay while the dialog is open.
   QPrinter printer;
   printer.setOutputFileName(folder.filePath(QStringLiteral("печат.pdf")));
