@@ -1,5 +1,4 @@
-// The worksheet as PDF files read back by pdftotext: the command line's sheets against exact
-// arithmetic with its exit statuses, and the dialog's pages against the display list.
+// PDF sheets read back by pdftotext: the command line's against exact arithmetic, the dialog's.
 
 #include <QCheckBox>
 #include <QDir>
