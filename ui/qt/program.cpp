@@ -5,12 +5,14 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "core/random_source.hpp"
+#include "ui/error_report.hpp"
 #include "ui/lesson/worksheet.hpp"
 #include "ui/main_form.hpp"
 #include "ui/qt/lazy_icon_style.hpp"
@@ -23,8 +25,8 @@ namespace drobi {
 namespace {
 
 // `drobi --worksheet FILE.pdf …`: the sheets written without a window, then the program ends with
-// 0, 1 when the file could not be written (nothing left under its name) or 2 for a wrong
-// command, each failure told on stderr.
+// 0, 1 when the file could not be written (nothing left under its name) or the sheets could not
+// be made, or 2 for a wrong command, each failure told on stderr.
 int WriteWorksheet(int argc, char* argv[], const std::vector<std::string>& arguments) {
   const auto read = ReadWorksheetCommand(arguments);
   if (const auto* message = std::get_if<std::string>(&read)) {
@@ -37,9 +39,17 @@ int WriteWorksheet(int argc, char* argv[], const std::vector<std::string>& argum
   QGuiApplication app(argc, argv);
   ClockRandomSource random;
   random.Randomize();
-  const SheetDocument pages =
-      WorksheetPages(DrawnTables(command.interval, random, command.variants),
-                     {command.variants, command.digits, false}, SystemNumberStyle());
+  SheetDocument pages;
+  try {
+    pages = WorksheetPages(DrawnTables(command.interval, random, command.variants),
+                           {command.variants, command.digits, false}, SystemNumberStyle());
+  } catch (...) {
+    // Told as the window's error box tells an error of the form, and with its status.
+    const ErrorReport report = DescribeError(std::current_exception());
+    const QString message = QString::fromStdString(ErrorMessage(report.number, report.text));
+    std::fprintf(stderr, "drobi: %s\n", message.simplified().toLocal8Bit().constData());
+    return ErrorEdge::kExitStatus;
+  }
   const QString path = QString::fromLocal8Bit(command.file.c_str());
   const QFileDevice::FileError error =
       WriteSheetsPdf(pages, path, QString::fromUtf8(kWorksheetTitle));
