@@ -26,6 +26,7 @@
 #include "ui/qt/list_view.hpp"
 #include "ui/qt/scroll_bar_style.hpp"
 #include "ui/qt/text_field.hpp"
+#include "ui/qt/worksheet_dialog.hpp"
 #include "ui/window_layout.hpp"
 #include "ui/window_scale.hpp"
 
@@ -270,6 +271,7 @@ void MainWindow::Choose(CommandId id) {
       OpenExercises();
       return;
     case CommandId::kWorksheet:
+      OpenWorksheet();
       return;
     case CommandId::kZoomIn:
     case CommandId::kZoomOut:
@@ -303,6 +305,11 @@ void MainWindow::OpenExercises() {
     exercises_window_ = new ExercisesWindow(this, form_, edge_, [this] { OpenDivision(); });
   }
   exercises_window_->Open();
+}
+
+void MainWindow::OpenWorksheet() {
+  if (worksheet_dialog_ == nullptr) worksheet_dialog_ = new WorksheetDialog(this, form_, edge_);
+  worksheet_dialog_->Start();
 }
 
 void MainWindow::FollowForm() {

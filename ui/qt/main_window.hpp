@@ -17,7 +17,8 @@
 // on the long number) opens the DivisionWindow, which the window hands the written division after
 // every call into the form that ends well. «Въведете дроб…» opens the FractionDialog, whose
 // fraction goes into the form through the ErrorEdge like a click; «Упражнения» opens the
-// ExercisesWindow, whose «Виж делението» selects the task's row and opens the DivisionWindow.
+// ExercisesWindow, whose «Виж делението» selects the task's row and opens the DivisionWindow;
+// «Работен лист…» opens the WorksheetDialog, which reads the form's table through the ErrorEdge.
 
 #include <QFont>
 #include <QLocale>
@@ -38,6 +39,7 @@ class DivisionWindow;
 class ExercisesWindow;
 class FractionDialog;
 class ScrollBarStyle;
+class WorksheetDialog;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -74,6 +76,8 @@ class MainWindow : public QWidget {
   FractionDialog* FractionEntry() const { return fraction_dialog_; }
   // «Упражнения»; nullptr until it is first opened.
   ExercisesWindow* ExercisesView() const { return exercises_window_; }
+  // «Работен лист»; nullptr until it is first opened.
+  WorksheetDialog* Worksheet() const { return worksheet_dialog_; }
 
   // What a choice from the menu bar or one of its shortcuts does.
   void Choose(CommandId id);
@@ -93,6 +97,7 @@ class MainWindow : public QWidget {
   void OpenDivision();
   void OpenFractionEntry();
   void OpenExercises();
+  void OpenWorksheet();
   // Shows the form's written division in the view while it is open.
   void FollowForm();
   void ShowAbout();
@@ -105,6 +110,7 @@ class MainWindow : public QWidget {
   DivisionWindow* division_ = nullptr;           // a window of its own, made when first opened
   FractionDialog* fraction_dialog_ = nullptr;    // made when first opened, then reused
   ExercisesWindow* exercises_window_ = nullptr;  // its count lasts while the program runs
+  WorksheetDialog* worksheet_dialog_ = nullptr;  // made when first opened, then reused
   std::vector<QWidget*> controls_;               // in the layout's order
   WindowScale scale_;
   // The zoom step asked for last, which the window's size, once it has it, lays out exactly.

@@ -1,0 +1,82 @@
+#pragma once
+
+// «Работен лист»: how many variants, the rounding task's digits and whether the key shows the
+// written divisions, then «Печат…» or «Запази като PDF…». Variant 1 is the form's table, the
+// others are drawn at its interval by a random source of the dialog's own; they stay while the
+// dialog is open, so that the printed sheets and the saved ones are the same, and another count
+// draws them anew. Every read of the form runs through the main window's ErrorEdge. A sheet not
+// printed or saved is told below the fields, and announced, and the dialog stays open.
+
+#include <QDialog>
+#include <QFileDevice>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "core/random_source.hpp"
+#include "ui/lesson/worksheet.hpp"
+#include "ui/main_form.hpp"
+#include "ui/qt/error_edge.hpp"
+
+class QCheckBox;
+class QLabel;
+class QPrinter;
+class QSpinBox;
+
+namespace drobi {
+
+// Texts the worksheet needs beyond the lesson's, kept here in one place until the lesson layer
+// has them; %1 is the file or the printer.
+inline constexpr const char* kSheetsFileFilter = "PDF (*.pdf)";
+inline constexpr const char* kSheetsFileName = "работен-лист.pdf";
+inline constexpr const char* kSheetsNotOpened =
+    "Файлът „%1“ не може да бъде записан: папката му липсва, в нея не може да се пише или името "
+    "е на папка.";
+inline constexpr const char* kSheetsNotWritten =
+    "Записът на „%1“ не завърши, например защото дискът е пълен; файлът не е променен.";
+inline constexpr const char* kSheetsNotReplaced =
+    "„%1“ не може да бъде заменен с новия файл; той остава, какъвто беше.";
+inline constexpr const char* kSheetsNotPrinted =
+    "Печатът на „%1“ не може да започне. Проверете дали принтерът е включен и свързан.";
+
+// The message for a PDF that WriteSheetsPdf could not write to `path`.
+QString SheetsNotSaved(const QString& path, QFileDevice::FileError error);
+
+class WorksheetDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  WorksheetDialog(QWidget* parent, const MainForm& form, ErrorEdge& edge);
+
+  // Opens it modal to its window, the digits as the form rounds now, new variants to be drawn.
+  void Start();
+
+  // The pages the fields ask for; nothing once the edge has failed.
+  std::optional<SheetDocument> Pages();
+  // What «Запази като PDF…» and «Печат…» do once the file or the printer is chosen; false, with
+  // the message shown, when nothing was written.
+  bool SaveTo(const QString& path);
+  bool PrintOn(QPrinter& printer);
+
+  QSpinBox* Variants() const { return variants_; }
+  QSpinBox* Digits() const { return digits_; }
+  QCheckBox* Divisions() const { return divisions_; }
+  QLabel* Message() const { return message_; }
+
+ private:
+  void Print();
+  void Save();
+  void ShowMessage(const QString& message);
+
+  const MainForm& form_;
+  ErrorEdge& edge_;
+  ClockRandomSource random_;
+  std::vector<TableTexts> tables_;  // the variants drawn since Start
+  QString folder_;                  // where the last PDF went
+  QSpinBox* variants_;
+  QSpinBox* digits_;
+  QCheckBox* divisions_;
+  QLabel* message_;
+};
+
+}  // namespace drobi
