@@ -286,6 +286,25 @@ std::variant<int, std::string> Count(std::string_view typed, int low, int high,
 
 }  // namespace
 
+std::string SheetFailureText(SheetFailure failure, std::string_view name) {
+  const std::string quoted = std::string("„").append(name).append("“");
+  switch (failure) {
+    case SheetFailure::kNotOpened:
+      return "Файлът " + quoted +
+             " не може да бъде записан: папката му липсва, в нея не може да се пише или името е "
+             "на папка.";
+    case SheetFailure::kNotWritten:
+      return "Записът на " + quoted +
+             " не завърши, например защото дискът е пълен; файлът не е променен.";
+    case SheetFailure::kNotReplaced:
+      return quoted + " не може да бъде заменен с новия файл; той остава, какъвто беше.";
+    case SheetFailure::kNotPrinted:
+      return "Печатът на " + quoted +
+             " не може да започне. Проверете дали принтерът е включен и свързан.";
+  }
+  return quoted;
+}
+
 std::variant<int, std::string> ReadVariants(std::string_view typed) {
   return Count(typed, 1, kMostVariants, "Броят варианти е от 1 до 40");
 }

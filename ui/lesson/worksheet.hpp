@@ -32,6 +32,18 @@ inline constexpr const char* kPrintSheets = "&Печат…";
 inline constexpr const char* kSavePdf = "Запази като &PDF…";
 inline constexpr const char* kCloseSheets = "Затвори";
 
+// Where the sheets go when saved, and why they could not go there.
+inline constexpr const char* kSheetsFileFilter = "PDF (*.pdf)";
+inline constexpr const char* kSheetsFileName = "работен-лист.pdf";
+enum class SheetFailure {
+  kNotOpened,    // no folder, a folder not to be written in, or a folder under the name
+  kNotWritten,   // the writing stopped, say on a full disk: the file is as it was
+  kNotReplaced,  // the new file could not take the old one's name
+  kNotPrinted,   // the printer refused to begin
+};
+// The message, naming the file or the printer.
+std::string SheetFailureText(SheetFailure failure, std::string_view name);
+
 struct WorksheetOptions {
   int variants = 1;  // 1 to kMostVariants
   int digits = 4;    // the rounding task's places, 0 to 7

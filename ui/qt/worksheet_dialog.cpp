@@ -36,10 +36,11 @@ QSpinBox* Field(int least, int most, QWidget* parent) {
 QString SheetsNotSaved(const QString& path, QFileDevice::FileError error) {
   // A folder under the name fails only at the end, when the new file cannot replace it.
   const bool unwritable = error == QFileDevice::OpenError || QFileInfo(path).isDir();
-  const char* message = unwritable                          ? kSheetsNotOpened
-                        : error == QFileDevice::RenameError ? kSheetsNotReplaced
-                                                            : kSheetsNotWritten;
-  return QString::fromUtf8(message).arg(QDir::toNativeSeparators(path));
+  const SheetFailure failure = unwritable                          ? SheetFailure::kNotOpened
+                               : error == QFileDevice::RenameError ? SheetFailure::kNotReplaced
+                                                                   : SheetFailure::kNotWritten;
+  return QString::fromStdString(
+      SheetFailureText(failure, QDir::toNativeSeparators(path).toStdString()));
 }
 
 WorksheetDialog::WorksheetDialog(QWidget* parent, const MainForm& form, ErrorEdge& edge)
@@ -128,7 +129,8 @@ bool WorksheetDialog::PrintOn(QPrinter& printer) {
   if (!pages) return false;
   printer.setDocName(QString::fromUtf8(kWorksheetTitle));
   if (!PaintSheets(*pages, printer) || printer.printerState() == QPrinter::Error) {
-    ShowMessage(QString::fromUtf8(kSheetsNotPrinted).arg(printer.printerName()));
+    ShowMessage(QString::fromStdString(
+        SheetFailureText(SheetFailure::kNotPrinted, printer.printerName().toStdString())));
     return false;
   }
   ShowMessage(QString());

@@ -25,20 +25,6 @@ class QSpinBox;
 
 namespace drobi {
 
-// Texts the worksheet needs beyond the lesson's, kept here in one place until the lesson layer
-// has them; %1 is the file or the printer.
-inline constexpr const char* kSheetsFileFilter = "PDF (*.pdf)";
-inline constexpr const char* kSheetsFileName = "работен-лист.pdf";
-inline constexpr const char* kSheetsNotOpened =
-    "Файлът „%1“ не може да бъде записан: папката му липсва, в нея не може да се пише или името "
-    "е на папка.";
-inline constexpr const char* kSheetsNotWritten =
-    "Записът на „%1“ не завърши, например защото дискът е пълен; файлът не е променен.";
-inline constexpr const char* kSheetsNotReplaced =
-    "„%1“ не може да бъде заменен с новия файл; той остава, какъвто беше.";
-inline constexpr const char* kSheetsNotPrinted =
-    "Печатът на „%1“ не може да започне. Проверете дали принтерът е включен и свързан.";
-
 // The message for a PDF that WriteSheetsPdf could not write to `path`.
 QString SheetsNotSaved(const QString& path, QFileDevice::FileError error);
 
