@@ -9,10 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "core/format_fixed.hpp"
@@ -26,13 +28,16 @@
 #include "ui/lesson/menu_commands.hpp"
 #include "ui/lesson/quotient_notes.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/lesson/worksheet.hpp"
 #include "ui/lesson/written_division.hpp"
+#include "ui/lists.hpp"
 #include "ui/main_form.hpp"
 #include "ui/win32/division_view.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/number_style.hpp"
 #include "ui/win32/program.hpp"
 #include "ui/win32/rich_edit_handle.hpp"
+#include "ui/win32/worksheet_dialog.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::win32::testing {
@@ -153,8 +158,7 @@ TEST_F(WindowTest, MenuBarHoldsTheCommandTableAndGreysTheStepsPastTheEnd) {
         EXPECT_EQ(title(popup, i), commands[i].title + (keys.empty() ? "" : "\t" + keys));
         const bool down =
             commands[i].id == CommandId::kZoomOut || commands[i].id == CommandId::kActualSize;
-        const bool greyed = (down && percent == 100) || commands[i].id == CommandId::kExercises ||
-                            commands[i].id == CommandId::kWorksheet;
+        const bool greyed = (down && percent == 100) || commands[i].id == CommandId::kExercises;
         EXPECT_EQ((GetMenuState(popup, i, MF_BYPOSITION) & MF_GRAYED) != 0, greyed)
             << percent << " % " << title(popup, i);
       }
@@ -162,6 +166,76 @@ TEST_F(WindowTest, MenuBarHoldsTheCommandTableAndGreysTheStepsPastTheEnd) {
     window_->Zoom(1);
     Settle();
   }
+}
+
+// «Работен лист» from the menu on the form's digits: Tab walks its fields in order, the up-down
+// steps the typed number of variants, the access keys reach the digits and tick the option (typed
+// on the check box, which takes no characters: Wine makes no Alt+character of typed text), Enter
+// prints, which without a printer (as under Wine) says so in a box that Enter closes, and Escape
+// closes the dialog with the form as it was.
+TEST_F(WindowTest, WorksheetDialogAnswersTheKeyboard) {
+  Load();
+  ASSERT_TRUE(window_->Guarded([this] { form_.Spis[kDecimalDigits].UserClick(2); }));
+  const auto settle = [this] {
+    ASSERT_TRUE(KeyFence([this](const MSG& message) { Dispatch(*window_, message); }))
+        << "the keys did not come through";
+  };
+  const auto type = [&settle](const char* text) {
+    Type(Wide(text));
+    settle();  // typed characters come by another way than keys, and may come after later keys
+  };
+  Win32UserDriver driver(window_->Handle(), window_->Dpi(), settle);
+  driver.Choose(CommandId::kWorksheet);
+  const HWND dialog = driver.WorksheetDialogOf();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(window_->Handle()));
+  using Dialog = WorksheetDialog;
+  const HWND digits = GetDlgItem(dialog, Dialog::kDigitsId);
+  EXPECT_EQ(SendMessageW(digits, CB_GETCURSEL, 0, 0), 2);
+  EXPECT_EQ(GetFocus(), GetDlgItem(dialog, Dialog::kVariantsId));
+  for (const int id :
+       {Dialog::kDigitsId, Dialog::kDivisionsId, Dialog::kPrintId, IDCANCEL, Dialog::kVariantsId}) {
+    driver.Press(Key::kTab);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, id)) << id;
+  }
+  type("12");
+  PressKey(VK_UP);
+  driver.Press(Key::kTab);
+  driver.Press(Key::kTab);
+  type(AccessKey(kDigitsField).c_str());
+  PressKey(VK_DOWN);
+  driver.Press(Key::kTab);
+  type(AccessKey(kDivisionsOption).c_str());
+  EXPECT_EQ(TextOf(GetDlgItem(dialog, Dialog::kVariantsId)), "13");
+  EXPECT_EQ(SendMessageW(digits, CB_GETCURSEL, 0, 0), 3);
+  EXPECT_EQ(IsDlgButtonChecked(dialog, Dialog::kDivisionsId), static_cast<UINT>(BST_CHECKED));
+
+  std::string told;
+  std::atomic<bool> answered = false;
+  std::thread answer([dialog, &told, &answered] {
+    for (int wait = 0; wait < 500 && told.empty(); ++wait, Sleep(20)) {
+      const HWND box = Win32UserDriver::DialogOf(dialog, kWorksheetTitle);
+      for (HWND part = GetWindow(box, GW_CHILD); box != nullptr && part != nullptr;
+           part = GetWindow(part, GW_HWNDNEXT)) {
+        if (ClassOf(part) == "Static" && !TextOf(part).empty()) told = TextOf(part);
+      }
+    }
+    PressKey(VK_RETURN);
+    answered = true;
+  });
+  PressKey(VK_RETURN);
+  // The box runs a message loop of its own, which a fence's key would end in.
+  Pump([&answered] { return answered.load(); });
+  answer.join();
+  settle();
+  EXPECT_EQ(told, Dialog::kNoPrinter);
+  ASSERT_EQ(driver.WorksheetDialogOf(), dialog);
+  EXPECT_EQ(TextOf(GetDlgItem(dialog, Dialog::kVariantsId)), "13");
+  PressKey(VK_ESCAPE);
+  settle();
+  EXPECT_EQ(driver.WorksheetDialogOf(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(window_->Handle()));
+  EXPECT_EQ(form_.Spis[kDecimalDigits].ListIndex(), 2) << "the form is only read";
 }
 
 struct Opening {
