@@ -1,10 +1,9 @@
 // A look at the Windows window under Wine: the program's window on the scripted table, with the
 // hover text of a row of the long number showing, saved from the screen as a BMP file; or the
-// window with the view of the written division of 1/6, 1/7 or 1/97 at 90 digits beside it; or the
-// window with the dialog «Работен лист» over it.
+// window with the view of the written division of 1/6, 1/7 or 1/97 at 90 digits beside it.
 //
-// Usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97 | --worksheet] FILE.bmp (--zoom: four
-// zoom steps larger first, to 200 %)
+// Usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97] FILE.bmp (--zoom: four zoom steps
+// larger first, to 200 %)
 
 #include <windows.h>
 
@@ -98,10 +97,8 @@ int main(int argc, char* argv[]) {
   using namespace drobi::win32;
   const bool zoom = argc == 3 && std::string_view(argv[1]) == "--zoom";
   const bool view = argc == 4 && std::string_view(argv[1]) == "--view";
-  const bool sheet = argc == 3 && std::string_view(argv[1]) == "--worksheet";
-  if (argc != 2 && !zoom && !view && !sheet) {
-    std::fprintf(stderr,
-                 "usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97 | --worksheet] FILE.bmp\n");
+  if (argc != 2 && !zoom && !view) {
+    std::fprintf(stderr, "usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97] FILE.bmp\n");
     return 2;
   }
   const char* path = argv[argc - 1];
@@ -119,19 +116,6 @@ int main(int argc, char* argv[]) {
     RECT part = ShowView(form, random, window, argv[2]);
     testing::PumpUntil(
         dispatch, [] { return true; }, std::chrono::milliseconds(500));
-    InflateRect(&part, 12, 12);
-    return SaveScreen(path, part) ? 0 : 1;
-  }
-
-  if (sheet) {
-    SendMessageW(window.Handle(), WM_COMMAND, MenuId(drobi::CommandId::kWorksheet), 0);
-    testing::PumpUntil(
-        dispatch, [] { return true; }, std::chrono::milliseconds(500));
-    RECT part;
-    RECT dialog;
-    GetWindowRect(window.Handle(), &part);
-    GetWindowRect(GetActiveWindow(), &dialog);
-    UnionRect(&part, &part, &dialog);
     InflateRect(&part, 12, 12);
     return SaveScreen(path, part) ? 0 : 1;
   }

@@ -12,7 +12,6 @@
 
 #include "tests/support/user_driver.hpp"
 #include "tests/win32/window_driver.hpp"
-#include "ui/lesson/worksheet.hpp"
 #include "ui/win32/division_view.hpp"
 #include "ui/win32/fraction_dialog.hpp"
 #include "ui/win32/main_window.hpp"
@@ -151,17 +150,6 @@ class Win32UserDriver : public drobi::testing::UserDriver {
     while ((dialog = FindWindowExW(nullptr, dialog, L"#32770",
                                    Wide(kEnterFractionTitle).c_str())) != nullptr) {
       if (GetWindow(dialog, GW_OWNER) == window_ && IsWindowVisible(dialog)) return dialog;
-    }
-    return nullptr;
-  }
-
-  // The open dialog «Работен лист» of the window, or nullptr.
-  HWND WorksheetDialogOf() const { return DialogOf(window_, kWorksheetTitle); }
-  // The open dialog or message box of `owner` with this title, or nullptr.
-  static HWND DialogOf(HWND owner, const char* title) {
-    HWND dialog = nullptr;
-    while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", Wide(title).c_str())) != nullptr) {
-      if (GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog)) return dialog;
     }
     return nullptr;
   }

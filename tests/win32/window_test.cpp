@@ -11,13 +11,16 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
 
 #include "core/format_fixed.hpp"
+#include "tests/support/exact.hpp"
 #include "tests/support/scenario_name.hpp"
 #include "tests/support/scenario_run.hpp"
 #include "tests/support/scripted_random.hpp"
@@ -37,6 +40,7 @@
 #include "ui/win32/number_style.hpp"
 #include "ui/win32/program.hpp"
 #include "ui/win32/rich_edit_handle.hpp"
+#include "ui/win32/sheet_drawing.hpp"
 #include "ui/win32/worksheet_dialog.hpp"
 #include "ui/window_layout.hpp"
 
@@ -56,6 +60,57 @@ void PressWithCtrl(WORD key) {
   keys[1].ki.wVk = keys[2].ki.wVk = key;
   keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
   Send(keys);
+}
+
+// What an enhanced metafile holds of a page: its texts in their fonts, the alignment, its lines.
+struct Recorded {
+  struct Text {
+    std::string text;
+    POINTL at;
+    LONG width;  // the glyphs' advances added up
+    LOGFONTW font;
+  };
+  std::map<DWORD, LOGFONTW> fonts;  // by the metafile's object index
+  LOGFONTW font{};
+  UINT align = 0;
+  std::vector<Text> texts;
+  int lines = 0;
+};
+
+int CALLBACK ReadRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM to) {
+  Recorded& read = *reinterpret_cast<Recorded*>(to);
+  const auto* bytes = reinterpret_cast<const BYTE*>(record);
+  if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
+    const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
+    read.fonts[font->ihFont] = font->elfw.elfLogFont;
+  } else if (record->iType == EMR_SELECTOBJECT) {
+    const auto font = read.fonts.find(reinterpret_cast<const EMRSELECTOBJECT*>(record)->ihObject);
+    if (font != read.fonts.end()) read.font = font->second;
+  } else if (record->iType == EMR_SETTEXTALIGN) {
+    read.align = reinterpret_cast<const EMRSETTEXTALIGN*>(record)->iMode;
+  } else if (record->iType == EMR_EXTTEXTOUTW) {
+    const EMRTEXT& text = reinterpret_cast<const EMREXTTEXTOUTW*>(record)->emrtext;
+    const auto* chars = reinterpret_cast<const wchar_t*>(bytes + text.offString);
+    const auto* advances = reinterpret_cast<const INT*>(bytes + text.offDx);
+    read.texts.push_back({Utf8Of(std::wstring(chars, text.nChars)), text.ptlReference,
+                          std::accumulate(advances, advances + text.nChars, LONG{0}), read.font});
+  }
+  read.lines += record->iType == EMR_LINETO ? 1 : 0;
+  return 1;
+}
+
+Recorded Record(const SheetPage& page) {
+  struct Close {
+    void operator()(HDC dc) const noexcept { DeleteEnhMetaFile(CloseEnhMetaFile(dc)); }
+  };
+  std::unique_ptr<std::remove_pointer_t<HDC>, Close> dc(
+      CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr));
+  SheetDrawing(dc.get()).Draw(page);
+  const HENHMETAFILE file = CloseEnhMetaFile(dc.release());
+  Recorded read;
+  EnumEnhMetaFile(nullptr, file, ReadRecord, &read, nullptr);
+  DeleteEnhMetaFile(file);
+  return read;
 }
 
 class WindowTest : public ::testing::Test {
@@ -168,11 +223,9 @@ TEST_F(WindowTest, MenuBarHoldsTheCommandTableAndGreysTheStepsPastTheEnd) {
   }
 }
 
-// «Работен лист» from the menu on the form's digits: Tab walks its fields in order; Enter prints,
-// which without a printer (as under Wine) says so in a box that Enter closes, the number of
-// variants brought into its range; the up-down steps it, the access keys reach the digits and tick
-// the option (typed on the check box, which takes no characters: Wine makes no Alt+character of
-// typed text), and Escape closes the dialog with the form as it was.
+// «Работен лист» on the form's digits: Tab walks its fields; Enter without a printer (as under
+// Wine) says so in a box that Enter closes; the up-down steps, the access keys (typed on the check
+// box: Wine makes no Alt+character of typed text) reach and tick; Escape leaves the form as it was.
 TEST_F(WindowTest, WorksheetDialogAnswersTheKeyboard) {
   Load();
   ASSERT_TRUE(window_->Guarded([this] { form_.Spis[kDecimalDigits].UserClick(2); }));
@@ -184,15 +237,18 @@ TEST_F(WindowTest, WorksheetDialogAnswersTheKeyboard) {
     Type(Wide(text));
     settle();  // typed characters come by another way than keys, and may come after later keys
   };
+  const auto open = [this] {
+    const HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", Wide(kWorksheetTitle).c_str());
+    return GetWindow(dialog, GW_OWNER) == window_->Handle() ? dialog : nullptr;
+  };
   Win32UserDriver driver(window_->Handle(), window_->Dpi(), settle);
   driver.Choose(CommandId::kWorksheet);
-  const HWND dialog = driver.WorksheetDialogOf();
+  const HWND dialog = open();
   ASSERT_NE(dialog, nullptr);
   EXPECT_FALSE(IsWindowEnabled(window_->Handle()));
   using Dialog = WorksheetDialog;
   const HWND digits = GetDlgItem(dialog, Dialog::kDigitsId);
   EXPECT_EQ(SendMessageW(digits, CB_GETCURSEL, 0, 0), 2);
-  EXPECT_EQ(GetFocus(), GetDlgItem(dialog, Dialog::kVariantsId));
   for (const int id :
        {Dialog::kDigitsId, Dialog::kDivisionsId, Dialog::kPrintId, IDCANCEL, Dialog::kVariantsId}) {
     driver.Press(Key::kTab);
@@ -203,11 +259,8 @@ TEST_F(WindowTest, WorksheetDialogAnswersTheKeyboard) {
   std::atomic<bool> answered = false;
   std::thread answer([dialog, &told, &answered] {
     for (int wait = 0; wait < 500 && told.empty(); ++wait, Sleep(20)) {
-      const HWND box = Win32UserDriver::DialogOf(dialog, kWorksheetTitle);
-      for (HWND part = GetWindow(box, GW_CHILD); box != nullptr && part != nullptr;
-           part = GetWindow(part, GW_HWNDNEXT)) {
-        if (ClassOf(part) == "Static" && !TextOf(part).empty()) told = TextOf(part);
-      }
+      const HWND box = FindWindowExW(nullptr, nullptr, L"#32770", Wide(kWorksheetTitle).c_str());
+      if (GetWindow(box, GW_OWNER) == dialog) told = TextOf(GetDlgItem(box, 0xFFFF));  // its text
     }
     PressKey(VK_RETURN);
     answered = true;
@@ -218,12 +271,9 @@ TEST_F(WindowTest, WorksheetDialogAnswersTheKeyboard) {
   answer.join();
   settle();
   EXPECT_EQ(told, Dialog::kNoPrinter);
-  ASSERT_EQ(driver.WorksheetDialogOf(), dialog);
   EXPECT_EQ(TextOf(GetDlgItem(dialog, Dialog::kVariantsId)), "40") << "brought into 1 to 40";
-
   PressKey(VK_DOWN);
-  driver.Press(Key::kTab);
-  driver.Press(Key::kTab);
+  for (int tab = 0; tab < 2; ++tab) driver.Press(Key::kTab);
   type(AccessKey(kDigitsField).c_str());
   PressKey(VK_DOWN);
   driver.Press(Key::kTab);
@@ -233,9 +283,53 @@ TEST_F(WindowTest, WorksheetDialogAnswersTheKeyboard) {
   EXPECT_EQ(IsDlgButtonChecked(dialog, Dialog::kDivisionsId), static_cast<UINT>(BST_CHECKED));
   PressKey(VK_ESCAPE);
   settle();
-  EXPECT_EQ(driver.WorksheetDialogOf(), nullptr);
+  EXPECT_EQ(open(), nullptr);
   EXPECT_TRUE(IsWindowEnabled(window_->Handle()));
   EXPECT_EQ(form_.Spis[kDecimalDigits].ListIndex(), 2) << "the form is only read";
+}
+
+// A worksheet's pages drawn into metafiles and read back: each run at its baseline in its font,
+// inside the margins by the glyphs' advances; the display list's text; the key's values by exact
+// arithmetic.
+TEST_F(WindowTest, SheetPagesReadBackFromTheirMetafiles) {
+  Load();
+  random_.Script(DrawsFor(kStartTable, 20));  // the second variant draws the start table again
+  const SheetDocument sheets =
+      WorksheetPages(WorksheetTables(form_, random_, 2), {2, 3, true}, form_.Style());
+  const int dpi = window_->Dpi();
+  const auto device = [dpi](double points) { return std::lround(points * dpi / 72); };
+  std::string text;
+  for (const SheetPage& page : sheets.pages) {
+    const Recorded read = Record(page);
+    ASSERT_EQ(read.texts.size(), page.runs.size());
+    EXPECT_EQ(read.lines, static_cast<int>(page.rules.size()));
+    EXPECT_EQ(read.align & TA_BASELINE, static_cast<UINT>(TA_BASELINE));
+    text += text.empty() ? "" : "\f";
+    for (std::size_t i = 0; i < page.runs.size(); ++i) {
+      const PageRun& run = page.runs[i];
+      const Recorded::Text& drawn = read.texts[i];
+      SCOPED_TRACE(drawn.text);
+      text += drawn.text + "\n";
+      EXPECT_EQ(drawn.at.x, device(run.x));
+      EXPECT_EQ(drawn.at.y, device(run.y));
+      EXPECT_LE(drawn.at.x + drawn.width, device(sheets.width - 56));
+      EXPECT_LE(drawn.at.y, device(sheets.height - 56));
+      EXPECT_EQ(drawn.font.lfHeight, -device(run.size));
+      EXPECT_EQ(drawn.font.lfWeight, run.bold ? FW_BOLD : FW_NORMAL);
+      EXPECT_EQ(Utf8Of(drawn.font.lfFaceName),
+                run.font == PageFont::kFixed ? "Courier New" : "Times New Roman");
+    }
+  }
+  EXPECT_EQ(text, PageText(sheets));
+  std::replace(text.begin(), text.end(), '\n', ' ');  // a wrapped key line reads whole
+  for (std::size_t i = 0; i < kStartTable.size(); ++i) {
+    const auto& [p, q] = kStartTable[i];
+    const std::string fraction = std::to_string(p) + "/" + std::to_string(q);
+    const std::string line = std::to_string(i + 1) + ") " + fraction + " ≈ " +
+                             drobi::testing::ExactRounded(p, q, 3, decimal_) + "; " + fraction +
+                             " = " + drobi::testing::ExactNotation(p, q, decimal_) + "; ";
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
 }
 
 struct Opening {

@@ -240,9 +240,18 @@ void WorksheetDialog::Print() {
     Tell(kNotPrinted);
     return;
   }
-  const SheetDocument sheets =
-      WorksheetPages(WorksheetTables(form_, random_, options.variants), options, form_.Style());
-  if (!PrintSheets(printer.get(), sheets, Wide(kWorksheetTitle))) Tell(kNotPrinted);
+  bool printed = false;
+  {
+    // Forty variants' pages take a while to draw and spool: the pointer waits with the teacher.
+    const struct Waiting {
+      HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      ~Waiting() { SetCursor(before); }
+    } waiting;
+    const SheetDocument sheets =
+        WorksheetPages(WorksheetTables(form_, random_, options.variants), options, form_.Style());
+    printed = PrintSheets(printer.get(), sheets, Wide(kWorksheetTitle));
+  }
+  if (!printed) Tell(kNotPrinted);
 }
 
 void WorksheetDialog::Tell(const char* message) const {
