@@ -9,13 +9,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "core/format_fixed.hpp"
+#include "tests/support/exact.hpp"
 #include "tests/support/scenario_name.hpp"
 #include "tests/support/scenario_run.hpp"
 #include "tests/support/scripted_random.hpp"
@@ -26,13 +31,17 @@
 #include "ui/lesson/menu_commands.hpp"
 #include "ui/lesson/quotient_notes.hpp"
 #include "ui/lesson/row_texts.hpp"
+#include "ui/lesson/worksheet.hpp"
 #include "ui/lesson/written_division.hpp"
+#include "ui/lists.hpp"
 #include "ui/main_form.hpp"
 #include "ui/win32/division_view.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/number_style.hpp"
 #include "ui/win32/program.hpp"
 #include "ui/win32/rich_edit_handle.hpp"
+#include "ui/win32/sheet_drawing.hpp"
+#include "ui/win32/worksheet_dialog.hpp"
 #include "ui/window_layout.hpp"
 
 namespace drobi::win32::testing {
@@ -51,6 +60,57 @@ void PressWithCtrl(WORD key) {
   keys[1].ki.wVk = keys[2].ki.wVk = key;
   keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
   Send(keys);
+}
+
+// What an enhanced metafile holds of a page: its texts in their fonts, the alignment, its lines.
+struct Recorded {
+  struct Text {
+    std::string text;
+    POINTL at;
+    LONG width;  // the glyphs' advances added up
+    LOGFONTW font;
+  };
+  std::map<DWORD, LOGFONTW> fonts;  // by the metafile's object index
+  LOGFONTW font{};
+  UINT align = 0;
+  std::vector<Text> texts;
+  int lines = 0;
+};
+
+int CALLBACK ReadRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM to) {
+  Recorded& read = *reinterpret_cast<Recorded*>(to);
+  const auto* bytes = reinterpret_cast<const BYTE*>(record);
+  if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
+    const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
+    read.fonts[font->ihFont] = font->elfw.elfLogFont;
+  } else if (record->iType == EMR_SELECTOBJECT) {
+    const auto font = read.fonts.find(reinterpret_cast<const EMRSELECTOBJECT*>(record)->ihObject);
+    if (font != read.fonts.end()) read.font = font->second;
+  } else if (record->iType == EMR_SETTEXTALIGN) {
+    read.align = reinterpret_cast<const EMRSETTEXTALIGN*>(record)->iMode;
+  } else if (record->iType == EMR_EXTTEXTOUTW) {
+    const EMRTEXT& text = reinterpret_cast<const EMREXTTEXTOUTW*>(record)->emrtext;
+    const auto* chars = reinterpret_cast<const wchar_t*>(bytes + text.offString);
+    const auto* advances = reinterpret_cast<const INT*>(bytes + text.offDx);
+    read.texts.push_back({Utf8Of(std::wstring(chars, text.nChars)), text.ptlReference,
+                          std::accumulate(advances, advances + text.nChars, LONG{0}), read.font});
+  }
+  read.lines += record->iType == EMR_LINETO ? 1 : 0;
+  return 1;
+}
+
+Recorded Record(const SheetPage& page) {
+  struct Close {
+    void operator()(HDC dc) const noexcept { DeleteEnhMetaFile(CloseEnhMetaFile(dc)); }
+  };
+  std::unique_ptr<std::remove_pointer_t<HDC>, Close> dc(
+      CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr));
+  SheetDrawing(dc.get()).Draw(page);
+  const HENHMETAFILE file = CloseEnhMetaFile(dc.release());
+  Recorded read;
+  EnumEnhMetaFile(nullptr, file, ReadRecord, &read, nullptr);
+  DeleteEnhMetaFile(file);
+  return read;
 }
 
 class WindowTest : public ::testing::Test {
@@ -153,14 +213,122 @@ TEST_F(WindowTest, MenuBarHoldsTheCommandTableAndGreysTheStepsPastTheEnd) {
         EXPECT_EQ(title(popup, i), commands[i].title + (keys.empty() ? "" : "\t" + keys));
         const bool down =
             commands[i].id == CommandId::kZoomOut || commands[i].id == CommandId::kActualSize;
-        const bool greyed = (down && percent == 100) || commands[i].id == CommandId::kExercises ||
-                            commands[i].id == CommandId::kWorksheet;
+        const bool greyed = (down && percent == 100) || commands[i].id == CommandId::kExercises;
         EXPECT_EQ((GetMenuState(popup, i, MF_BYPOSITION) & MF_GRAYED) != 0, greyed)
             << percent << " % " << title(popup, i);
       }
     }
     window_->Zoom(1);
     Settle();
+  }
+}
+
+// «Работен лист» on the form's digits: Tab walks its fields; Enter without a printer (as under
+// Wine) says so in a box that Enter closes; the up-down steps, the access keys (typed on the check
+// box: Wine makes no Alt+character of typed text) reach and tick; Escape leaves the form as it was.
+TEST_F(WindowTest, WorksheetDialogAnswersTheKeyboard) {
+  Load();
+  ASSERT_TRUE(window_->Guarded([this] { form_.Spis[kDecimalDigits].UserClick(2); }));
+  const auto settle = [this] {
+    ASSERT_TRUE(KeyFence([this](const MSG& message) { Dispatch(*window_, message); }))
+        << "the keys did not come through";
+  };
+  const auto type = [&settle](const char* text) {
+    Type(Wide(text));
+    settle();  // typed characters come by another way than keys, and may come after later keys
+  };
+  const auto open = [this] {
+    const HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", Wide(kWorksheetTitle).c_str());
+    return GetWindow(dialog, GW_OWNER) == window_->Handle() ? dialog : nullptr;
+  };
+  Win32UserDriver driver(window_->Handle(), window_->Dpi(), settle);
+  driver.Choose(CommandId::kWorksheet);
+  const HWND dialog = open();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(window_->Handle()));
+  using Dialog = WorksheetDialog;
+  const HWND digits = GetDlgItem(dialog, Dialog::kDigitsId);
+  EXPECT_EQ(SendMessageW(digits, CB_GETCURSEL, 0, 0), 2);
+  for (const int id :
+       {Dialog::kDigitsId, Dialog::kDivisionsId, Dialog::kPrintId, IDCANCEL, Dialog::kVariantsId}) {
+    driver.Press(Key::kTab);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, id)) << id;
+  }
+  type("99");
+  std::string told;
+  std::atomic<bool> answered = false;
+  std::thread answer([dialog, &told, &answered] {
+    for (int wait = 0; wait < 500 && told.empty(); ++wait, Sleep(20)) {
+      const HWND box = FindWindowExW(nullptr, nullptr, L"#32770", Wide(kWorksheetTitle).c_str());
+      if (GetWindow(box, GW_OWNER) == dialog) told = TextOf(GetDlgItem(box, 0xFFFF));  // its text
+    }
+    PressKey(VK_RETURN);
+    answered = true;
+  });
+  PressKey(VK_RETURN);
+  // The box runs a message loop of its own, which a fence's key would end in.
+  Pump([&answered] { return answered.load(); });
+  answer.join();
+  settle();
+  EXPECT_EQ(told, Dialog::kNoPrinter);
+  EXPECT_EQ(TextOf(GetDlgItem(dialog, Dialog::kVariantsId)), "40") << "brought into 1 to 40";
+  PressKey(VK_DOWN);
+  for (int tab = 0; tab < 2; ++tab) driver.Press(Key::kTab);
+  type(AccessKey(kDigitsField).c_str());
+  PressKey(VK_DOWN);
+  driver.Press(Key::kTab);
+  type(AccessKey(kDivisionsOption).c_str());
+  EXPECT_EQ(TextOf(GetDlgItem(dialog, Dialog::kVariantsId)), "39");
+  EXPECT_EQ(SendMessageW(digits, CB_GETCURSEL, 0, 0), 3);
+  EXPECT_EQ(IsDlgButtonChecked(dialog, Dialog::kDivisionsId), static_cast<UINT>(BST_CHECKED));
+  PressKey(VK_ESCAPE);
+  settle();
+  EXPECT_EQ(open(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(window_->Handle()));
+  EXPECT_EQ(form_.Spis[kDecimalDigits].ListIndex(), 2) << "the form is only read";
+}
+
+// A worksheet's pages drawn into metafiles and read back: each run at its baseline in its font,
+// inside the margins by the glyphs' advances; the display list's text; the key's values by exact
+// arithmetic.
+TEST_F(WindowTest, SheetPagesReadBackFromTheirMetafiles) {
+  Load();
+  random_.Script(DrawsFor(kStartTable, 20));  // the second variant draws the start table again
+  const SheetDocument sheets =
+      WorksheetPages(WorksheetTables(form_, random_, 2), {2, 3, true}, form_.Style());
+  const int dpi = window_->Dpi();
+  const auto device = [dpi](double points) { return std::lround(points * dpi / 72); };
+  std::string text;
+  for (const SheetPage& page : sheets.pages) {
+    const Recorded read = Record(page);
+    ASSERT_EQ(read.texts.size(), page.runs.size());
+    EXPECT_EQ(read.lines, static_cast<int>(page.rules.size()));
+    EXPECT_EQ(read.align & TA_BASELINE, static_cast<UINT>(TA_BASELINE));
+    text += text.empty() ? "" : "\f";
+    for (std::size_t i = 0; i < page.runs.size(); ++i) {
+      const PageRun& run = page.runs[i];
+      const Recorded::Text& drawn = read.texts[i];
+      SCOPED_TRACE(drawn.text);
+      text += drawn.text + "\n";
+      EXPECT_EQ(drawn.at.x, device(run.x));
+      EXPECT_EQ(drawn.at.y, device(run.y));
+      EXPECT_LE(drawn.at.x + drawn.width, device(sheets.width - 56));
+      EXPECT_LE(drawn.at.y, device(sheets.height - 56));
+      EXPECT_EQ(drawn.font.lfHeight, -device(run.size));
+      EXPECT_EQ(drawn.font.lfWeight, run.bold ? FW_BOLD : FW_NORMAL);
+      EXPECT_EQ(Utf8Of(drawn.font.lfFaceName),
+                run.font == PageFont::kFixed ? "Courier New" : "Times New Roman");
+    }
+  }
+  EXPECT_EQ(text, PageText(sheets));
+  std::replace(text.begin(), text.end(), '\n', ' ');  // a wrapped key line reads whole
+  for (std::size_t i = 0; i < kStartTable.size(); ++i) {
+    const auto& [p, q] = kStartTable[i];
+    const std::string fraction = std::to_string(p) + "/" + std::to_string(q);
+    const std::string line = std::to_string(i + 1) + ") " + fraction + " ≈ " +
+                             drobi::testing::ExactRounded(p, q, 3, decimal_) + "; " + fraction +
+                             " = " + drobi::testing::ExactNotation(p, q, decimal_) + "; ";
+    EXPECT_NE(text.find(line), std::string::npos) << line;
   }
 }
 

@@ -65,9 +65,11 @@ void WindowCommands::Perform(CommandId command, bool in_view) {
     case CommandId::kEnterFraction:
       if (!edge_.Failed()) fraction_.Open();  // the form's lists may be half written
       return;
-    case CommandId::kExercises:
     case CommandId::kWorksheet:
-      return;  // the Windows window has neither yet: their entries are greyed
+      if (!edge_.Failed()) worksheet_.Open();  // the form's lists may be half written
+      return;
+    case CommandId::kExercises:
+      return;  // the Windows window has no exercises yet: its entry is greyed
     case CommandId::kAbout:
       ShowAbout(window_);
       return;

@@ -12,13 +12,14 @@
 #include "ui/win32/fraction_dialog.hpp"
 #include "ui/win32/handles.hpp"
 #include "ui/win32/window_menu.hpp"
+#include "ui/win32/worksheet_dialog.hpp"
 
 namespace drobi::win32 {
 
 // What the window's menu bar and the menu's keys do: the zoom steps of the window, or of the view
 // where a key is pressed in it; the view of the written division, made when it is first opened
 // and following the form after every call into it; «Въведете дроб», whose fraction goes into the
-// form through the window's edge; and «Относно».
+// form through the window's edge; «Работен лист», printed from the form's table; and «Относно».
 class WindowCommands {
  public:
   // Gives `window` its menu bar. `zoom` steps the window's zoom as WindowZoom::Step does.
@@ -31,7 +32,8 @@ class WindowCommands {
   // Ctrl and the wheel over the view, and the keys of «Въведете дроб»; true when the message was
   // that.
   bool PreTranslate(const MSG& message) {
-    return (view_ && view_->PreTranslate(message)) || fraction_.PreTranslate(message);
+    return (view_ && view_->PreTranslate(message)) || fraction_.PreTranslate(message) ||
+           worksheet_.PreTranslate(message);
   }
   // WM_COMMAND of a menu entry or key to the main window; false for any other.
   bool OnCommand(WPARAM w, LPARAM l);
@@ -52,6 +54,7 @@ class WindowCommands {
   Accelerators keys_;
   std::unique_ptr<DivisionView> view_;
   FractionDialog fraction_;
+  WorksheetDialog worksheet_{window_, form_, edge_};
 };
 
 }  // namespace drobi::win32

@@ -1,0 +1,268 @@
+#include "ui/win32/worksheet_dialog.hpp"
+
+// clang-format off
+#include <objbase.h>  // before commdlg.h: the print dialog's declarations need COM's
+#include <cderr.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <winspool.h>
+// clang-format on
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ui/lists.hpp"
+#include "ui/win32/sheet_drawing.hpp"
+#include "ui/win32/text.hpp"
+
+namespace drobi::win32 {
+namespace {
+
+constexpr int kFirstDigits = 4;  // when the form's list has none selected
+constexpr int kMostDigits = 7;
+
+// In dialog units: the dialog's client area, its margin and where the fields begin.
+constexpr int kWidth = 150, kHeight = 84, kMargin = 7, kFields = 93;
+
+// Whether a printer is installed here or connected: the names alone, asked of no print server.
+bool AnyPrinter() {
+  DWORD needed = 0, count = 0;
+  EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
+                &count);
+  return needed > 0;
+}
+
+struct DcRelease {
+  void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
+using PrinterDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcRelease>;
+
+void AppendText(std::vector<WORD>& words, const std::wstring& text) {
+  words.insert(words.end(), text.begin(), text.end());
+  words.push_back(0);
+}
+
+// As «Въведете дроб»'s: no controls in the template, the system's dialog font.
+std::vector<WORD> DialogTemplate() {
+  DLGTEMPLATE head{};
+  head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER;
+  head.cx = kWidth;
+  head.cy = kHeight;
+  std::vector<WORD> words(sizeof head / sizeof(WORD));
+  std::memcpy(words.data(), &head, sizeof head);
+  words.push_back(0);  // no menu
+  words.push_back(0);  // the dialog's own class
+  AppendText(words, Wide(kWorksheetTitle));
+  words.push_back(9);  // points
+  AppendText(words, L"MS Shell Dlg");
+  return words;
+}
+
+}  // namespace
+
+WorksheetDialog::WorksheetDialog(HWND owner, const MainForm& form, ErrorEdge& edge)
+    : owner_(owner), form_(form), edge_(edge) {
+  random_.Randomize();
+}
+
+WorksheetDialog::~WorksheetDialog() { Close(); }
+
+void WorksheetDialog::Open() {
+  if (!dialog_) {
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&classes);
+    const std::vector<WORD> form = DialogTemplate();
+    // WM_INITDIALOG has taken the dialog into dialog_ by the time it returns.
+    if (CreateDialogIndirectParamW(
+            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE)),
+            reinterpret_cast<const DLGTEMPLATE*>(form.data()), owner_, Procedure,
+            reinterpret_cast<LPARAM>(this)) == nullptr) {
+      static_cast<void>(dialog_.release());  // it is gone already, if it was made at all
+      return;
+    }
+    EnableWindow(owner_, FALSE);  // modal: the table waits until the dialog has closed
+    ShowWindow(dialog_.get(), SW_SHOW);
+  }
+  SetForegroundWindow(dialog_.get());
+  const HWND variants = GetDlgItem(dialog_.get(), kVariantsId);
+  SetFocus(variants);
+  SendMessageW(variants, EM_SETSEL, 0, -1);
+}
+
+WorksheetOptions WorksheetDialog::Options() const {
+  const HWND dialog = dialog_.get();
+  WorksheetOptions options;
+  BOOL read = FALSE;
+  const UINT variants = GetDlgItemInt(dialog, kVariantsId, &read, FALSE);
+  options.variants = read ? static_cast<int>(std::clamp<UINT>(variants, 1, kMostVariants)) : 1;
+  const auto digits = SendDlgItemMessageW(dialog, kDigitsId, CB_GETCURSEL, 0, 0);
+  options.digits = digits == CB_ERR ? kFirstDigits : static_cast<int>(digits);
+  options.divisions = IsDlgButtonChecked(dialog, kDivisionsId) == BST_CHECKED;
+  return options;
+}
+
+INT_PTR CALLBACK WorksheetDialog::Procedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, GWLP_USERDATA, l);
+  auto* self = reinterpret_cast<WorksheetDialog*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+  if (self == nullptr) return FALSE;
+  if (message == WM_INITDIALOG) {
+    self->dialog_.reset(dialog);  // before CreateDialogIndirectParamW returns it
+    return self->edge_.Answer(
+        [self] {
+          self->CreateControls();
+          return LRESULT{FALSE};  // Open() gives the focus
+        },
+        [] { return LRESULT{TRUE}; });
+  }
+  return self->edge_.Answer([&] { return static_cast<LRESULT>(self->OnMessage(message, w)); },
+                            [] { return LRESULT{FALSE}; });
+}
+
+void WorksheetDialog::CreateControls() {
+  const HWND dialog = dialog_.get();
+  const auto font = static_cast<WPARAM>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
+  // Each label comes just before its field in z-order: a screen reader names the field by it, and
+  // the label's access key moves the focus to it. The up-down control takes the field before it.
+  struct Part {
+    const wchar_t* type;
+    std::wstring text;
+    DWORD style, ex_style;
+    int id;
+    RECT at;
+  };
+  constexpr int right = kWidth - kMargin;
+  const Part parts[] = {
+      {L"STATIC", Wide(kVariantsField), SS_LEFT, 0, -1, {kMargin, 9, kFields - 4, 18}},
+      {L"EDIT",
+       L"1",
+       ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP,
+       WS_EX_CLIENTEDGE,
+       kVariantsId,
+       {kFields, 7, right, 20}},
+      {UPDOWN_CLASSW,
+       L"",
+       UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS |
+           UDS_HOTTRACK,
+       0,
+       kVariantStepsId,
+       {0, 0, 0, 0}},
+      {L"STATIC", Wide(kDigitsField), SS_LEFT, 0, -1, {kMargin, 27, kFields - 4, 36}},
+      {L"COMBOBOX",
+       L"",
+       CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+       0,
+       kDigitsId,
+       {kFields, 25, right, 25 + 90}},
+      {L"BUTTON",
+       Wide(kDivisionsOption),
+       BS_AUTOCHECKBOX | WS_TABSTOP,
+       0,
+       kDivisionsId,
+       {kMargin, 44, right, 55}},
+      {L"BUTTON",
+       Wide(kPrintSheets),
+       BS_DEFPUSHBUTTON | WS_TABSTOP,
+       0,
+       kPrintId,
+       {right - 104, 63, right - 54, 77}},
+      {L"BUTTON",
+       Wide(kCloseSheets),
+       BS_PUSHBUTTON | WS_TABSTOP,
+       0,
+       IDCANCEL,
+       {right - 50, 63, right, 77}},
+  };
+  for (const Part& part : parts) {
+    RECT at = part.at;
+    MapDialogRect(dialog, &at);
+    const HWND control = CreateWindowExW(
+        part.ex_style, part.type, part.text.c_str(), WS_CHILD | WS_VISIBLE | part.style, at.left,
+        at.top, at.right - at.left, at.bottom - at.top, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(part.id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, font, FALSE);
+  }
+  SendDlgItemMessageW(dialog, kVariantsId, EM_LIMITTEXT, 2, 0);
+  SendDlgItemMessageW(dialog, kVariantStepsId, UDM_SETRANGE32, 1, kMostVariants);
+  SendDlgItemMessageW(dialog, kVariantStepsId, UDM_SETPOS32, 0, 1);
+  for (int digits = 0; digits <= kMostDigits; ++digits) {
+    SendDlgItemMessageW(dialog, kDigitsId, CB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(std::to_wstring(digits).c_str()));
+  }
+  const int chosen = form_.Spis[kDecimalDigits].ListIndex();
+  SendDlgItemMessageW(dialog, kDigitsId, CB_SETCURSEL,
+                      chosen >= 0 && chosen <= kMostDigits ? chosen : kFirstDigits, 0);
+  SendMessageW(dialog, DM_SETDEFID, kPrintId, 0);
+}
+
+INT_PTR WorksheetDialog::OnMessage(UINT message, WPARAM w) {
+  if (message != WM_COMMAND) return FALSE;
+  if (LOWORD(w) == kPrintId) {
+    Print();
+  } else if (LOWORD(w) == IDCANCEL) {
+    Close();
+  } else {
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void WorksheetDialog::Print() {
+  const HWND dialog = dialog_.get();
+  const WorksheetOptions options = Options();
+  SetDlgItemInt(dialog, kVariantsId, static_cast<UINT>(options.variants), FALSE);
+  if (!AnyPrinter()) {
+    // The print dialog would say so in its own words, and Wine's then returns as if cancelled.
+    Tell(kNoPrinter);
+    return;
+  }
+  PRINTDLGEXW setup{};
+  setup.lStructSize = sizeof(setup);
+  setup.hwndOwner = dialog;
+  setup.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOCURRENTPAGE |
+                PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
+  setup.nStartPage = START_PAGE_GENERAL;
+  // The dialog frees or replaces the settings it is given: they are its own until it returns.
+  setup.hDevMode = devmode_.release();
+  setup.hDevNames = devnames_.release();
+  const HRESULT shown = PrintDlgExW(&setup);
+  devmode_.reset(setup.hDevMode);
+  devnames_.reset(setup.hDevNames);
+  const PrinterDc printer(setup.hDC);
+  if (shown != S_OK) {
+    Tell(CommDlgExtendedError() == PDERR_NODEFAULTPRN ? kNoPrinter : kNoPrintDialog);
+    return;
+  }
+  if (setup.dwResultAction != PD_RESULT_PRINT) return;  // cancelled: nothing changes
+  if (!printer) {
+    Tell(kNotPrinted);
+    return;
+  }
+  bool printed = false;
+  {
+    // Forty variants' pages take a while to draw and spool: the pointer waits with the teacher.
+    const struct Waiting {
+      HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      ~Waiting() { SetCursor(before); }
+    } waiting;
+    const SheetDocument sheets =
+        WorksheetPages(WorksheetTables(form_, random_, options.variants), options, form_.Style());
+    printed = PrintSheets(printer.get(), sheets, Wide(kWorksheetTitle));
+  }
+  if (!printed) Tell(kNotPrinted);
+}
+
+void WorksheetDialog::Tell(const char* message) const {
+  MessageBoxW(dialog_.get(), Wide(message).c_str(), Wide(kWorksheetTitle).c_str(),
+              MB_OK | MB_ICONWARNING);
+}
+
+void WorksheetDialog::Close() {
+  if (!dialog_) return;
+  EnableWindow(owner_, TRUE);  // before the dialog goes, so that the owner is activated again
+  dialog_.reset();
+}
+
+}  // namespace drobi::win32
