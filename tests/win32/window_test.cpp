@@ -270,7 +270,7 @@ TEST_F(WindowTest, WorksheetDialogAnswersTheKeyboard) {
   Pump([&answered] { return answered.load(); });
   answer.join();
   settle();
-  EXPECT_EQ(told, Dialog::kNoPrinter);
+  EXPECT_EQ(told, SheetFailureText(SheetFailure::kNoPrinter, ""));
   EXPECT_EQ(TextOf(GetDlgItem(dialog, Dialog::kVariantsId)), "40") << "brought into 1 to 40";
   PressKey(VK_DOWN);
   for (int tab = 0; tab < 2; ++tab) driver.Press(Key::kTab);

@@ -271,8 +271,7 @@ namespace {
 
 // A whole number from `low` to `high`, or the message: `range` and what was typed, quoted where
 // it is short enough to quote.
-std::variant<int, std::string> Count(std::string_view typed, int low, int high,
-                                     const char* range) {
+std::variant<int, std::string> Count(std::string_view typed, int low, int high, const char* range) {
   const std::string_view shown = Shown(typed.substr(0, kMostTypedBytes));
   if (!shown.empty() && shown.size() <= 2 &&
       shown.find_first_not_of("0123456789") == std::string_view::npos) {
@@ -301,6 +300,11 @@ std::string SheetFailureText(SheetFailure failure, std::string_view name) {
     case SheetFailure::kNotPrinted:
       return "Печатът на " + quoted +
              " не може да започне. Проверете дали принтерът е включен и свързан.";
+    case SheetFailure::kNoPrinter:
+      return "Няма инсталиран принтер. Инсталирайте принтер, например „Microsoft Print to PDF“, "
+             "и опитайте отново.";
+    case SheetFailure::kNoPrintDialog:
+      return "Прозорецът за избор на принтер не може да се отвори. Опитайте отново.";
   }
   return quoted;
 }

@@ -36,12 +36,14 @@ inline constexpr const char* kCloseSheets = "Затвори";
 inline constexpr const char* kSheetsFileFilter = "PDF (*.pdf)";
 inline constexpr const char* kSheetsFileName = "работен-лист.pdf";
 enum class SheetFailure {
-  kNotOpened,    // no folder, a folder not to be written in, or a folder under the name
-  kNotWritten,   // the writing stopped, say on a full disk: the file is as it was
-  kNotReplaced,  // the new file could not take the old one's name
-  kNotPrinted,   // the printer refused to begin
+  kNotOpened,      // no folder, a folder not to be written in, or a folder under the name
+  kNotWritten,     // the writing stopped, say on a full disk: the file is as it was
+  kNotReplaced,    // the new file could not take the old one's name
+  kNotPrinted,     // the printer refused to begin, or the job
+  kNoPrinter,      // none installed: nowhere to print, not even to a PDF
+  kNoPrintDialog,  // the system's print dialog could not be shown
 };
-// The message, naming the file or the printer.
+// The message, naming the file or the printer where it has one.
 std::string SheetFailureText(SheetFailure failure, std::string_view name);
 
 struct WorksheetOptions {

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "ui/win32/dialog_template.hpp"
 #include "ui/win32/text.hpp"
 
 namespace drobi::win32 {
@@ -15,29 +16,6 @@ namespace {
 
 // In dialog units: the dialog's client area and its parts.
 constexpr int kWidth = 220, kHeight = 78, kMargin = 7;
-
-void AppendText(std::vector<WORD>& words, const std::wstring& text) {
-  words.insert(words.end(), text.begin(), text.end());
-  words.push_back(0);
-}
-
-// A dialog template with no controls: they are made in WM_INITDIALOG, in pixels from dialog
-// units, so that the template stays this short. DS_SETFONT gives the dialog the system's dialog
-// font, and its units follow it and the screen's dots per inch.
-std::vector<WORD> DialogTemplate() {
-  DLGTEMPLATE head{};
-  head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER;
-  head.cx = kWidth;
-  head.cy = kHeight;
-  std::vector<WORD> words(sizeof head / sizeof(WORD));
-  std::memcpy(words.data(), &head, sizeof head);
-  words.push_back(0);  // no menu
-  words.push_back(0);  // the dialog's own class
-  AppendText(words, Wide(kEnterFractionTitle));
-  words.push_back(9);  // points
-  AppendText(words, L"MS Shell Dlg");
-  return words;
-}
 
 }  // namespace
 
@@ -49,7 +27,7 @@ FractionDialog::~FractionDialog() { Close(); }
 
 void FractionDialog::Open() {
   if (!dialog_) {
-    const std::vector<WORD> form = DialogTemplate();
+    const std::vector<WORD> form = DialogTemplate(kEnterFractionTitle, kWidth, kHeight);
     // WM_INITDIALOG has taken the dialog into dialog_ by the time it returns.
     if (CreateDialogIndirectParamW(
             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE)),

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/lists.hpp"
+#include "ui/win32/dialog_template.hpp"
 #include "ui/win32/sheet_drawing.hpp"
 #include "ui/win32/text.hpp"
 
@@ -39,27 +40,6 @@ struct DcRelease {
 };
 using PrinterDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcRelease>;
 
-void AppendText(std::vector<WORD>& words, const std::wstring& text) {
-  words.insert(words.end(), text.begin(), text.end());
-  words.push_back(0);
-}
-
-// As «Въведете дроб»'s: no controls in the template, the system's dialog font.
-std::vector<WORD> DialogTemplate() {
-  DLGTEMPLATE head{};
-  head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER;
-  head.cx = kWidth;
-  head.cy = kHeight;
-  std::vector<WORD> words(sizeof head / sizeof(WORD));
-  std::memcpy(words.data(), &head, sizeof head);
-  words.push_back(0);  // no menu
-  words.push_back(0);  // the dialog's own class
-  AppendText(words, Wide(kWorksheetTitle));
-  words.push_back(9);  // points
-  AppendText(words, L"MS Shell Dlg");
-  return words;
-}
-
 }  // namespace
 
 WorksheetDialog::WorksheetDialog(HWND owner, const MainForm& form, ErrorEdge& edge)
@@ -73,7 +53,7 @@ void WorksheetDialog::Open() {
   if (!dialog_) {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&classes);
-    const std::vector<WORD> form = DialogTemplate();
+    const std::vector<WORD> form = DialogTemplate(kWorksheetTitle, kWidth, kHeight);
     // WM_INITDIALOG has taken the dialog into dialog_ by the time it returns.
     if (CreateDialogIndirectParamW(
             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE)),
@@ -215,7 +195,7 @@ void WorksheetDialog::Print() {
   SetDlgItemInt(dialog, kVariantsId, static_cast<UINT>(options.variants), FALSE);
   if (!AnyPrinter()) {
     // The print dialog would say so in its own words, and Wine's then returns as if cancelled.
-    Tell(kNoPrinter);
+    Tell(SheetFailure::kNoPrinter);
     return;
   }
   PRINTDLGEXW setup{};
@@ -232,12 +212,13 @@ void WorksheetDialog::Print() {
   devnames_.reset(setup.hDevNames);
   const PrinterDc printer(setup.hDC);
   if (shown != S_OK) {
-    Tell(CommDlgExtendedError() == PDERR_NODEFAULTPRN ? kNoPrinter : kNoPrintDialog);
+    Tell(CommDlgExtendedError() == PDERR_NODEFAULTPRN ? SheetFailure::kNoPrinter
+                                                      : SheetFailure::kNoPrintDialog);
     return;
   }
   if (setup.dwResultAction != PD_RESULT_PRINT) return;  // cancelled: nothing changes
   if (!printer) {
-    Tell(kNotPrinted);
+    Tell(SheetFailure::kNotPrinted);
     return;
   }
   bool printed = false;
@@ -251,12 +232,22 @@ void WorksheetDialog::Print() {
         WorksheetPages(WorksheetTables(form_, random_, options.variants), options, form_.Style());
     printed = PrintSheets(printer.get(), sheets, Wide(kWorksheetTitle));
   }
-  if (!printed) Tell(kNotPrinted);
+  if (!printed) Tell(SheetFailure::kNotPrinted);
 }
 
-void WorksheetDialog::Tell(const char* message) const {
-  MessageBoxW(dialog_.get(), Wide(message).c_str(), Wide(kWorksheetTitle).c_str(),
+void WorksheetDialog::Tell(SheetFailure failure) const {
+  const std::wstring message = Wide(SheetFailureText(failure, Utf8(PrinterName())));
+  MessageBoxW(dialog_.get(), message.c_str(), Wide(kWorksheetTitle).c_str(),
               MB_OK | MB_ICONWARNING);
+}
+
+std::wstring WorksheetDialog::PrinterName() const {
+  const auto* names =
+      devnames_ ? static_cast<const DEVNAMES*>(GlobalLock(devnames_.get())) : nullptr;
+  if (names == nullptr) return {};
+  std::wstring name(reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset);
+  GlobalUnlock(devnames_.get());
+  return name;
 }
 
 void WorksheetDialog::Close() {

@@ -27,17 +27,6 @@ class WorksheetDialog {
   static constexpr int kDivisionsId = 204;
   static constexpr int kPrintId = IDOK;
 
-  // The messages of a print that did not come about. The lesson layer has none of them yet; they
-  // belong beside the dialog's other texts in ui/lesson/worksheet.hpp.
-  static constexpr const char* kNoPrinter =
-      "Няма инсталиран принтер. Инсталирайте принтер, например „Microsoft Print to PDF“, и "
-      "опитайте отново.";
-  static constexpr const char* kNoPrintDialog =
-      "Прозорецът за избор на принтер не може да се отвори. Опитайте отново.";
-  static constexpr const char* kNotPrinted =
-      "Работният лист не е отпечатан: принтерът не прие заданието. Проверете принтера и опитайте "
-      "отново.";
-
   WorksheetDialog(HWND owner, const MainForm& form, ErrorEdge& edge);
   ~WorksheetDialog();
   WorksheetDialog(const WorksheetDialog&) = delete;
@@ -65,7 +54,9 @@ class WorksheetDialog {
   INT_PTR OnMessage(UINT message, WPARAM w);
   void CreateControls();
   void Print();
-  void Tell(const char* message) const;
+  void Tell(SheetFailure failure) const;
+  // The chosen printer's name, as the print dialog's settings hold it; "" before one is chosen.
+  std::wstring PrinterName() const;
   void Close();
 
   HWND owner_;
