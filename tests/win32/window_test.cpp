@@ -153,8 +153,7 @@ TEST_F(WindowTest, MenuBarHoldsTheCommandTableAndGreysTheStepsPastTheEnd) {
         EXPECT_EQ(title(popup, i), commands[i].title + (keys.empty() ? "" : "\t" + keys));
         const bool down =
             commands[i].id == CommandId::kZoomOut || commands[i].id == CommandId::kActualSize;
-        const bool greyed = (down && percent == 100) || commands[i].id == CommandId::kExercises ||
-                            commands[i].id == CommandId::kWorksheet;
+        const bool greyed = (down && percent == 100) || commands[i].id == CommandId::kWorksheet;
         EXPECT_EQ((GetMenuState(popup, i, MF_BYPOSITION) & MF_GRAYED) != 0, greyed)
             << percent << " % " << title(popup, i);
       }

@@ -70,11 +70,9 @@ void WindowMenu::Attach(HWND window) {
 void WindowMenu::Enable(int zoom_percent) const {
   for (const drobi::Menu& menu : MenuBar()) {
     for (const Command& command : menu.commands) {
-      // The Windows window has no exercises and no worksheet yet: their entries stand greyed
-      // rather than silent.
-      const bool enabled = command.id != CommandId::kExercises &&
-                           command.id != CommandId::kWorksheet &&
-                           CommandEnabled(command.id, zoom_percent);
+      // The Windows window has no worksheet yet: its entry stands greyed rather than silent.
+      const bool enabled =
+          command.id != CommandId::kWorksheet && CommandEnabled(command.id, zoom_percent);
       EnableMenuItem(bar_, MenuId(command.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
   }
