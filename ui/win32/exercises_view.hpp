@@ -24,12 +24,13 @@ namespace drobi::win32 {
 // Exercises, and every call into it runs through the main window's edge, as a task past the
 // table's last row draws a new table in the form, which the form's lists then show.
 //
-// It is a modeless dialog, so the keys are the dialog manager's: Tab, the access keys, Enter on
-// the default button («Провери» while a task is open, «Следваща задача» after its verdict, which
-// then has the focus), Escape or the close box to hide it with its count kept. The keys К and П
-// alone are the access keys of «Крайна» and «Периодична», which show only for a task of ends or
-// repeats, where no field takes letters. A screen reader hears the question, the verdict and the
-// count in words, as the lines' accessible names; each new verdict is announced as an alert.
+// It is a modeless dialog, so the keys are the dialog manager's: Tab, the access keys with Alt,
+// Enter on the default button («Провери» while a task is open, «Следваща задача» after its
+// verdict, which then has the focus), Escape or the close box to hide it with its count kept. The
+// keys К and П alone are the access keys of «Крайна» and «Периодична», which show only for a task
+// of ends or repeats, where no field takes letters; no other access key works without Alt. A screen
+// reader hears the question, the verdict and the count in words, as the lines' accessible names;
+// each new verdict is announced as an alert.
 class ExercisesView {
  public:
   static constexpr int kFirstKindId = 201;  // then one for each of kTaskKinds, in order
@@ -81,7 +82,6 @@ class ExercisesView {
   void Focus(int id) const;
   HWND Item(int id) const { return GetDlgItem(dialog_.get(), id); }
 
-  HWND owner_;
   MainForm& form_;
   ErrorEdge& edge_;
   Annotations& annotations_;
