@@ -3,14 +3,21 @@
 #include <algorithm>
 
 namespace drobi::win32 {
+namespace {
+
+RECT WorkArea(HWND owner) {
+  MONITORINFO screen{};
+  screen.cbSize = sizeof(screen);
+  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &screen);
+  return screen.rcWork;
+}
+
+}  // namespace
 
 RECT Beside(HWND owner, SIZE size) {
   RECT main;
   GetWindowRect(owner, &main);
-  MONITORINFO screen{};
-  screen.cbSize = sizeof(screen);
-  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &screen);
-  const RECT& work = screen.rcWork;
+  const RECT work = WorkArea(owner);
   size.cx = std::min(size.cx, work.right - work.left);
   size.cy = std::min(size.cy, work.bottom - work.top);
   const auto shown = [&size](LONG width, LONG height) {
@@ -29,6 +36,14 @@ RECT Beside(HWND owner, SIZE size) {
   }
   const LONG height = std::min(size.cy, work.bottom - main.bottom);
   return {left, main.bottom, left + size.cx, main.bottom + height};
+}
+
+RECT BesideWhole(HWND owner, SIZE size) {
+  const RECT work = WorkArea(owner);
+  const RECT at = Beside(owner, size);
+  const LONG left = std::max(work.left, std::min(at.left, work.right - size.cx));
+  const LONG top = std::max(work.top, std::min(at.top, work.bottom - size.cy));
+  return {left, top, left + size.cx, top + size.cy};
 }
 
 }  // namespace drobi::win32

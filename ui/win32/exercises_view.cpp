@@ -81,7 +81,7 @@ ExercisesView::ExercisesView(HWND owner, MainForm& form, ErrorEdge& edge, Annota
   LayOut();
   RECT box;
   GetWindowRect(made, &box);
-  const RECT at = Beside(owner, {box.right - box.left, box.bottom - box.top});
+  const RECT at = BesideWhole(owner, {box.right - box.left, box.bottom - box.top});
   SetWindowPos(made, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   icons_.Load(made, scale_.Dpi());
   edge_.Run([this] { exercises_.emplace(form_); });
@@ -116,7 +116,11 @@ void ExercisesView::Open() {
   const HWND dialog = dialog_.get();
   ShowWindow(dialog, IsIconic(dialog) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(dialog);
-  FocusAnswer();
+  if (exercises_ && exercises_->Answered()) {
+    Focus(kNextId);  // as the verdict left it
+  } else {
+    FocusAnswer();
+  }
 }
 
 void ExercisesView::Zoom(int direction) {

@@ -56,7 +56,7 @@ class ExercisesView {
 
   HWND Handle() const { return dialog_.get(); }
   bool IsOpen() const { return dialog_ && IsWindowVisible(dialog_.get()); }
-  // Shows the view in front, with the focus on the answer.
+  // Shows the view in front, with the focus on the answer, or after a verdict on the next task.
   void Open();
   // The zoom step after the present one in `direction` (+1 larger, -1 smaller), or 100 % for 0.
   void Zoom(int direction);
