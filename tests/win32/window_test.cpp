@@ -293,6 +293,29 @@ TEST_F(WindowTest, ExercisesSkipZoomAloneAndShowTheDivisionOfTheTask) {
   EXPECT_EQ(driver.DivisionLines(), WrittenDivisionOf(form_).lines);
 }
 
+// Skipped past the table's last row, the tasks go on in a new table, drawn through the window's
+// edge as a click on the interval draws one, and the lists show it.
+TEST_F(WindowTest, ExercisesPastTheLastRowGoOnInANewTable) {
+  Load();
+  std::vector<Fraction> next = kStartTable;
+  std::rotate(next.begin(), next.begin() + 3, next.end());
+  random_.Script(DrawsFor(next, 20));
+  Win32UserDriver driver(window_->Handle(), window_->Dpi(), [] {});  // no fence: see ViewOpening
+  driver.ChooseKeys(CommandId::kExercises);
+  Pump([&driver] { return driver.ExercisesOf() != nullptr; });
+  const HWND view = driver.ExercisesOf();
+  for (int skipped = 1; skipped <= 16; ++skipped) {
+    ClickControl(GetDlgItem(view, ExercisesView::kSkipId));
+    Pump([&] {
+      return TextOf(GetDlgItem(view, ExercisesView::kCountId))
+          .ends_with(": " + std::to_string(skipped));
+    });
+  }
+  EXPECT_EQ(TextOf(GetDlgItem(view, ExercisesView::kQuestionId)),
+            "Крайна или периодична е десетичната дроб на 0/9?");
+  drobi::testing::ScenarioRun(driver, form_, random_, trace_, decimal_).ExpectShows(next, 4, 0, 40);
+}
+
 // Every control where the layout table puts it, in twips at the window's dpi, with its class,
 // font and hover text; the window's client area likewise.
 TEST_F(WindowTest, EveryControlSitsAtItsPlaceAtTheWindowsDpi) {
