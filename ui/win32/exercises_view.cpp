@@ -73,10 +73,12 @@ ExercisesView::ExercisesView(HWND owner, MainForm& form, ErrorEdge& edge, Annota
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE)),
       reinterpret_cast<const DLGTEMPLATE*>(form_template.data()), owner, Procedure,
       reinterpret_cast<LPARAM>(this));
-  if (made == nullptr || !count_) {
+  if (made == nullptr) {
     static_cast<void>(dialog_.release());  // gone already, if it was made at all
     throw std::runtime_error("the exercises cannot be shown");
   }
+  // Without its controls the dialog goes with dialog_.
+  if (!count_) throw std::runtime_error("the exercises' controls cannot be made");
   scale_ = WindowScale(WindowDpi(made));
   LayOut();
   RECT box;
