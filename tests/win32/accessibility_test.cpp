@@ -16,6 +16,7 @@
 #include "tests/win32/window_driver.hpp"
 #include "ui/lesson/quotient_notes.hpp"
 #include "ui/main_form.hpp"
+#include "ui/win32/exercises_view.hpp"
 #include "ui/win32/fraction_dialog.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/window_menu.hpp"
@@ -98,6 +99,32 @@ TEST_F(AccessibilityTest, TextFieldsAreNamedByTheirLabels) {
   SendMessageW(field, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(hint), 64);
   EXPECT_EQ(Utf8Of(hint), kFractionHint);
   EXPECT_FALSE(IsWindowEnabled(window_.Handle()));  // modal
+}
+
+// The exercises' lines are named in words, the answer's field by its label, and a verdict is
+// also the description of «Следваща задача», where the focus goes with it.
+TEST_F(AccessibilityTest, ExercisesNameTheirLinesInWords) {
+  SendMessageW(window_.Handle(), WM_COMMAND, MenuId(CommandId::kExercises), 0);
+  const HWND view = GetActiveWindow();
+  const auto given = [this, view](int id, Annotations::Property property) {
+    for (const auto& annotation : window_.Annotated()) {
+      if (annotation.control == GetDlgItem(view, id) && annotation.property == property) {
+        return Utf8Of(annotation.text);
+      }
+    }
+    return std::string("nothing");
+  };
+  using enum Annotations::Property;
+  EXPECT_EQ(TextOf(GetWindow(GetDlgItem(view, ExercisesView::kAnswerId), GW_HWNDPREV)),
+            kAnswerName);
+  EXPECT_EQ(given(ExercisesView::kQuestionId, kName),
+            "Крайна или периодична е десетичната дроб на 1 върху 7?");
+  SendMessageW(GetDlgItem(view, ExercisesView::kRepeatingId), BM_CLICK, 0, 0);
+  const std::string verdict = given(ExercisesView::kVerdictId, kName);
+  EXPECT_TRUE(verdict.starts_with("Вярно. 1 върху 7 е 0 цяло и 1 4 2 8 5 7 в период")) << verdict;
+  EXPECT_EQ(given(ExercisesView::kNextId, kDescription), verdict);
+  EXPECT_EQ(given(ExercisesView::kCountId, kName), "Верни 1, грешни 0, пропуснати 0");
+  EXPECT_EQ(GetFocus(), GetDlgItem(view, ExercisesView::kNextId));
 }
 
 // 1/7 in row 0 with 40 digits: the integer part, then turns of the period 142857 from digit 1.

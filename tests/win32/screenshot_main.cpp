@@ -1,12 +1,14 @@
 // A look at the Windows window under Wine: the program's window on the scripted table, with the
 // hover text of a row of the long number showing, saved from the screen as a BMP file; or the
-// window with the view of the written division of 1/6, 1/7 or 1/97 at 90 digits beside it.
+// window with the view of the written division of 1/6, 1/7 or 1/97 at 90 digits beside it; or
+// with the exercises beside it, the first task of a kind (0 to 3) answered wrongly.
 //
-// Usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97] FILE.bmp (--zoom: four zoom steps
-// larger first, to 200 %)
+// Usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97 | --exercises KIND] FILE.bmp (--zoom:
+// four zoom steps larger first, to 200 %)
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -16,6 +18,7 @@
 #include "tests/support/scripted_random.hpp"
 #include "tests/win32/window_driver.hpp"
 #include "ui/main_form.hpp"
+#include "ui/win32/exercises_view.hpp"
 #include "ui/win32/handles.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/number_style.hpp"
@@ -47,6 +50,24 @@ RECT ShowView(drobi::MainForm& form, drobi::testing::ScriptedRandom& random,
   RECT view_box;
   GetWindowRect(window.Handle(), &window_box);
   GetWindowRect(GetActiveWindow(), &view_box);
+  UnionRect(&window_box, &window_box, &view_box);
+  return window_box;
+}
+
+// The window and the exercises beside it, a task of `kind` answered wrongly: «Крайна» for 1/7, or
+// «0,1» checked.
+RECT ShowExercises(drobi::win32::MainWindow& window, int kind) {
+  using drobi::win32::ExercisesView;
+  SendMessageW(window.Handle(), WM_COMMAND, drobi::win32::MenuId(drobi::CommandId::kExercises), 0);
+  const HWND view = GetActiveWindow();
+  SendMessageW(GetDlgItem(view, ExercisesView::kFirstKindId + kind), BM_CLICK, 0, 0);
+  SetDlgItemTextW(view, ExercisesView::kAnswerId, L"0,1");
+  const int answer = kind == 0 ? ExercisesView::kTerminatingId : ExercisesView::kCheckId;
+  SendMessageW(GetDlgItem(view, answer), BM_CLICK, 0, 0);
+  RECT window_box;
+  RECT view_box;
+  GetWindowRect(window.Handle(), &window_box);
+  GetWindowRect(view, &view_box);
   UnionRect(&window_box, &window_box, &view_box);
   return window_box;
 }
@@ -97,8 +118,11 @@ int main(int argc, char* argv[]) {
   using namespace drobi::win32;
   const bool zoom = argc == 3 && std::string_view(argv[1]) == "--zoom";
   const bool view = argc == 4 && std::string_view(argv[1]) == "--view";
-  if (argc != 2 && !zoom && !view) {
-    std::fprintf(stderr, "usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97] FILE.bmp\n");
+  const bool exercises = argc == 4 && std::string_view(argv[1]) == "--exercises";
+  if (argc != 2 && !zoom && !view && !exercises) {
+    std::fprintf(stderr,
+                 "usage: drobi_screenshot [--zoom | --view 1/6|1/7|1/97 | --exercises 0-3] "
+                 "FILE.bmp\n");
     return 2;
   }
   const char* path = argv[argc - 1];
@@ -112,8 +136,9 @@ int main(int argc, char* argv[]) {
   testing::PumpUntil(dispatch, [] { return true; });
   for (int step = 0; zoom && step < 4; ++step) window.Zoom(1);
   testing::PumpUntil(dispatch, [] { return true; });
-  if (view) {
-    RECT part = ShowView(form, random, window, argv[2]);
+  if (view || exercises) {
+    RECT part = view ? ShowView(form, random, window, argv[2])
+                     : ShowExercises(window, std::clamp(argv[2][0] - '0', 0, 3));
     testing::PumpUntil(
         dispatch, [] { return true; }, std::chrono::milliseconds(500));
     InflateRect(&part, 12, 12);

@@ -13,6 +13,7 @@
 #include "tests/support/user_driver.hpp"
 #include "tests/win32/window_driver.hpp"
 #include "ui/win32/division_view.hpp"
+#include "ui/win32/exercises_view.hpp"
 #include "ui/win32/fraction_dialog.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/text.hpp"
@@ -141,8 +142,43 @@ class Win32UserDriver : public drobi::testing::UserDriver {
     settle_modal_();
     return shown.empty() ? "the dialog stayed open with no message" : shown;
   }
-  std::vector<std::string> Exercise(TaskKind, const std::string&) override {
-    throw std::logic_error("the Windows window has no exercises yet");
+  // Each key fenced as for a dialog, since a click on the main window would take the focus.
+  std::vector<std::string> Exercise(TaskKind kind, const std::string& answer) override {
+    if (ExercisesOf() == nullptr) {
+      ChooseKeys(CommandId::kExercises);
+      settle_modal_();
+    }
+    const HWND view = ExercisesOf();
+    if (view == nullptr) throw std::logic_error("the exercises did not open");
+    const auto item = [view](int id) { return GetDlgItem(view, id); };
+    const HWND choice = item(ExercisesView::kFirstKindId + static_cast<int>(kind));
+    if (SendMessageW(choice, BM_GETCHECK, 0, 0) != BST_CHECKED) ClickControl(choice);
+    settle_modal_();
+    const std::string question = TextOf(item(ExercisesView::kQuestionId));
+    // К or П on whatever has the focus, or the answer typed into the field and Enter.
+    if (kind != TaskKind::kEndsOrRepeats) ClickControl(item(ExercisesView::kAnswerId));
+    testing::Type(Wide(kind == TaskKind::kEndsOrRepeats ? answer : answer + "\n"));
+    settle_modal_();
+    std::vector<std::string> shown{question, TextOf(item(ExercisesView::kVerdictId)),
+                                   TextOf(item(ExercisesView::kCountId))};
+    GUITHREADINFO focus{};
+    focus.cbSize = sizeof(focus);
+    GetGUIThreadInfo(GetWindowThreadProcessId(view, nullptr), &focus);
+    if (focus.hwndFocus != item(ExercisesView::kNextId)) {
+      throw std::logic_error("the verdict leaves the focus");
+    }
+    PressKey(VK_RETURN);  // again, on «Следваща задача»
+    settle_modal_();
+    return shown;
+  }
+  // The open view «Упражнения» of the window, or nullptr.
+  HWND ExercisesOf() const {
+    HWND view = nullptr;
+    while ((view = FindWindowExW(nullptr, view, L"#32770", Wide(kExercisesTitle).c_str())) !=
+           nullptr) {
+      if (GetWindow(view, GW_OWNER) == window_ && IsWindowVisible(view)) return view;
+    }
+    return nullptr;
   }
   // The open dialog «Въведете дроб» of the window, or nullptr.
   HWND FractionDialogOf() const {

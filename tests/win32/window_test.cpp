@@ -36,6 +36,7 @@
 #include "ui/lists.hpp"
 #include "ui/main_form.hpp"
 #include "ui/win32/division_view.hpp"
+#include "ui/win32/exercises_view.hpp"
 #include "ui/win32/main_window.hpp"
 #include "ui/win32/number_style.hpp"
 #include "ui/win32/program.hpp"
@@ -213,7 +214,7 @@ TEST_F(WindowTest, MenuBarHoldsTheCommandTableAndGreysTheStepsPastTheEnd) {
         EXPECT_EQ(title(popup, i), commands[i].title + (keys.empty() ? "" : "\t" + keys));
         const bool down =
             commands[i].id == CommandId::kZoomOut || commands[i].id == CommandId::kActualSize;
-        const bool greyed = (down && percent == 100) || commands[i].id == CommandId::kExercises;
+        const bool greyed = down && percent == 100;
         EXPECT_EQ((GetMenuState(popup, i, MF_BYPOSITION) & MF_GRAYED) != 0, greyed)
             << percent << " % " << title(popup, i);
       }
@@ -431,6 +432,58 @@ TEST_P(ViewOpening, ShowsTheMarkedDivisionCopiesItAndZoomsAlone) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, ViewOpening, ::testing::ValuesIn(kOpenings),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// What the shared scenarios leave to the exercises: «Пропусни» counts 1/7 as skipped, letters on
+// a button answer nothing, the zoom keys in the view zoom it alone, and «Виж делението» selects the
+// row of -3/7 in the form and opens its written division.
+TEST_F(WindowTest, ExercisesSkipZoomAloneAndShowTheDivisionOfTheTask) {
+  Load();
+  Win32UserDriver driver(window_->Handle(), window_->Dpi(), [] {});  // no fence: see ViewOpening
+  driver.ChooseKeys(CommandId::kExercises);
+  Pump([&driver] { return driver.ExercisesOf() != nullptr; });
+  const HWND view = driver.ExercisesOf();
+  const auto item = [view](int id) { return GetDlgItem(view, id); };
+  ClickControl(item(ExercisesView::kSkipId));
+  Pump([&] { return TextOf(item(ExercisesView::kQuestionId)).ends_with("-3/7?"); });
+  Type(L"к");  // as the key types it, without Shift
+  Pump([&] { return IsWindowEnabled(item(ExercisesView::kDivisionId)) != FALSE; });
+  RECT main_before, view_before, view_after, main_after;
+  GetWindowRect(window_->Handle(), &main_before);
+  GetWindowRect(view, &view_before);
+  Type(L"ОС");  // the access keys of «Отначало» and «Следваща задача», but without Alt
+  PressWithCtrl(VK_OEM_PLUS);
+  Pump([&] { return GetWindowRect(view, &view_after) && view_after.right > view_before.right; });
+  EXPECT_EQ(TextOf(item(ExercisesView::kCountId)), "Верни: 0 · Грешни: 1 · Пропуснати: 1");
+  GetWindowRect(window_->Handle(), &main_after);
+  EXPECT_TRUE(EqualRect(&main_before, &main_after)) << "the window zoomed with the exercises";
+  ClickControl(item(ExercisesView::kDivisionId));
+  Pump([&driver] { return !driver.DivisionLines().empty(); });
+  EXPECT_EQ(driver.Selected("Spis(0)"), 1);
+  EXPECT_EQ(driver.DivisionLines(), WrittenDivisionOf(form_).lines);
+}
+
+// Skipped past the table's last row, the tasks go on in a new table, drawn through the window's
+// edge as a click on the interval draws one, and the lists show it.
+TEST_F(WindowTest, ExercisesPastTheLastRowGoOnInANewTable) {
+  Load();
+  std::vector<Fraction> next = kStartTable;
+  std::rotate(next.begin(), next.begin() + 3, next.end());
+  random_.Script(DrawsFor(next, 20));
+  Win32UserDriver driver(window_->Handle(), window_->Dpi(), [] {});  // no fence: see ViewOpening
+  driver.ChooseKeys(CommandId::kExercises);
+  Pump([&driver] { return driver.ExercisesOf() != nullptr; });
+  const HWND view = driver.ExercisesOf();
+  for (int skipped = 1; skipped <= 16; ++skipped) {
+    ClickControl(GetDlgItem(view, ExercisesView::kSkipId));
+    Pump([&] {
+      return TextOf(GetDlgItem(view, ExercisesView::kCountId))
+          .ends_with(": " + std::to_string(skipped));
+    });
+  }
+  EXPECT_EQ(TextOf(GetDlgItem(view, ExercisesView::kQuestionId)),
+            "Крайна или периодична е десетичната дроб на 0/9?");
+  drobi::testing::ScenarioRun(driver, form_, random_, trace_, decimal_).ExpectShows(next, 4, 0, 40);
+}
 
 // Every control where the layout table puts it, in twips at the window's dpi, with its class,
 // font and hover text; the window's client area likewise.

@@ -3,6 +3,8 @@
 
 #include <initguid.h>
 
+#include <algorithm>
+
 namespace drobi::win32 {
 namespace {
 
@@ -48,6 +50,21 @@ void Annotations::Describe(HWND control, const std::wstring& hover, bool named) 
       services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                 IdOf(property), hover.c_str());
     }
+  }
+}
+
+void Annotations::Set(HWND control, Property property, const std::wstring& text) {
+  const auto same = [&](const Annotation& given) {
+    return given.control == control && given.property == property && given.child == CHILDID_SELF;
+  };
+  if (const auto at = std::find_if(given_.begin(), given_.end(), same); at != given_.end()) {
+    at->text = text;
+  } else {
+    given_.push_back({control, property, text});
+  }
+  if (services_) {
+    services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              IdOf(property), text.c_str());
   }
 }
 

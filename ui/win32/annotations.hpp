@@ -32,6 +32,9 @@ class Annotations {
 
   // `hover` (spoken) as the control's description and help, and as its name where `named` is set.
   void Describe(HWND control, const std::wstring& hover, bool named);
+  // `text` as one property of `control`, in place of what that property was given before: for a
+  // text that changes as the user works (a question, a verdict).
+  void Set(HWND control, Property property, const std::wstring& text);
   // `notes[row]` as the description of each row of `list` that has one, in place of those given
   // before, which the rows the list held then may no longer match.
   void DescribeRows(HWND list, const std::vector<std::wstring>& notes);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ui/win32/beside.hpp"
 #include "ui/win32/dpi.hpp"
 #include "ui/win32/text.hpp"
 #include "ui/win32/window_class.hpp"
@@ -43,35 +44,6 @@ SIZE SizeFor(const LessonText& text, HFONT font, const WindowScale& scale) {
                         MetricAtDpi(SM_CXVSCROLL, dpi),
                     (lines + 1) * metrics.tmHeight + MetricAtDpi(SM_CYHSCROLL, dpi)};
   return WindowSizeForClient(client, kStyle, kExStyle, dpi);
-}
-
-// Where the view opens: right of the window or below it, where more of it fits, within the work
-// area; over the window's right part where neither side holds a quarter of it.
-RECT Beside(HWND owner, SIZE size) {
-  RECT main;
-  GetWindowRect(owner, &main);
-  MONITORINFO screen{};
-  screen.cbSize = sizeof(screen);
-  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &screen);
-  const RECT& work = screen.rcWork;
-  size.cx = std::min(size.cx, work.right - work.left);
-  size.cy = std::min(size.cy, work.bottom - work.top);
-  const auto shown = [&size](LONG width, LONG height) {
-    return std::max(0L, std::min(size.cx, width)) * std::max(0L, std::min(size.cy, height));
-  };
-  const LONG right = shown(work.right - main.right, work.bottom - work.top);
-  const LONG below = shown(work.right - work.left, work.bottom - main.bottom);
-  const LONG top = std::clamp(main.top, work.top, work.bottom - size.cy);
-  const LONG left = std::clamp(main.left, work.left, work.right - size.cx);
-  if (std::max(right, below) * 4 < size.cx * size.cy) {
-    return {work.right - size.cx, top, work.right, top + size.cy};
-  }
-  if (right >= below) {
-    const LONG width = std::min(size.cx, work.right - main.right);
-    return {main.right, top, main.right + width, top + size.cy};
-  }
-  const LONG height = std::min(size.cy, work.bottom - main.bottom);
-  return {left, main.bottom, left + size.cx, main.bottom + height};
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ MainWindow::MainWindow(MainForm& form, HINSTANCE instance)
   zoom_ = std::make_unique<WindowZoom>(
       Handle(), [this](const WindowScale& scale) { return WindowSize(scale); },
       [this] { LayOut(); });
-  commands_ = std::make_unique<WindowCommands>(form_, Handle(), edge_,
+  commands_ = std::make_unique<WindowCommands>(form_, Handle(), edge_, annotations_,
                                                [this](int direction) { Zoom(direction); });
   tips_ = std::make_unique<HoverTips>(Handle());
   CreateControls();

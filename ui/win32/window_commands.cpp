@@ -23,10 +23,11 @@ void ShowAbout(HWND owner) {
 }  // namespace
 
 WindowCommands::WindowCommands(MainForm& form, HWND window, ErrorEdge& edge,
-                               std::function<void(int)> zoom)
+                               Annotations& annotations, std::function<void(int)> zoom)
     : form_(form),
       window_(window),
       edge_(edge),
+      annotations_(annotations),
       zoom_(std::move(zoom)),
       keys_(MenuKeys()),
       fraction_(window, edge, [this](const EnteredFraction& fraction) {
@@ -69,7 +70,8 @@ void WindowCommands::Perform(CommandId command, bool in_view) {
       if (!edge_.Failed()) worksheet_.Open();  // the form's lists may be half written
       return;
     case CommandId::kExercises:
-      return;  // the Windows window has no exercises yet: its entry is greyed
+      if (!edge_.Failed()) OpenExercises();  // the form's lists may be half written
+      return;
     case CommandId::kAbout:
       ShowAbout(window_);
       return;
@@ -84,6 +86,15 @@ void WindowCommands::OpenView() {
                                            [this](CommandId command) { Perform(command, true); });
   }
   view_->Open(text);
+}
+
+void WindowCommands::OpenExercises() {
+  if (!exercises_) {
+    exercises_ = std::make_unique<ExercisesView>(
+        window_, form_, edge_, annotations_, [this] { OpenView(); },
+        [this](CommandId command) { Perform(command, false); });
+  }
+  exercises_->Open();
 }
 
 void WindowCommands::FormChanged() const {

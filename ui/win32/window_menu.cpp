@@ -70,9 +70,7 @@ void WindowMenu::Attach(HWND window) {
 void WindowMenu::Enable(int zoom_percent) const {
   for (const drobi::Menu& menu : MenuBar()) {
     for (const Command& command : menu.commands) {
-      // The Windows window has no exercises yet: their entry stands greyed rather than silent.
-      const bool enabled =
-          command.id != CommandId::kExercises && CommandEnabled(command.id, zoom_percent);
+      const bool enabled = CommandEnabled(command.id, zoom_percent);
       EnableMenuItem(bar_, MenuId(command.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
   }
