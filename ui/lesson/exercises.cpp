@@ -50,13 +50,16 @@ std::string CanonicalOf(const std::string& written, const NumberStyle& style) {
   return std::holds_alternative<TypedNumber>(read) ? Canonical(std::get<TypedNumber>(read)) : text;
 }
 
-std::string UnreadMessage(TaskKind kind, Unread unread, std::string_view shown) {
-  const char* example = kind == TaskKind::kBackToFraction ? "5/12"
-                        : kind == TaskKind::kRounding     ? "0,25"
-                                                          : "0,(3)";
+// The example is written with the separator that the form writes its values with.
+std::string UnreadMessage(TaskKind kind, Unread unread, std::string_view shown,
+                          const std::string& separator) {
+  const std::string example =
+      kind == TaskKind::kBackToFraction
+          ? std::string("5/12")
+          : std::string("0").append(separator).append(kind == TaskKind::kRounding ? "25" : "(3)");
   const std::string hint = kind == TaskKind::kEndsOrRepeats
                                ? std::string("натиснете К за крайна или П за периодична")
-                               : std::string("напишете например ") + example;
+                               : "напишете например " + example;
   if (unread == Unread::kEmpty) return "Напишете отговора: " + hint + ".";
   if (unread == Unread::kTooLong) return "Отговорът е твърде дълъг: " + hint + ".";
   return "Не разбирам „" + std::string(shown) + "“ — " + hint;
@@ -181,7 +184,8 @@ const Verdict& Exercises::Answer(std::string_view typed) {
                         ? std::variant<TypedNumber, Unread>(Unread::kNotUnderstood)
                         : ReadNumber(typed);
   if (const Unread* unread = std::get_if<Unread>(&read)) {
-    const std::string message = UnreadMessage(kind_, *unread, shown);
+    const std::string message =
+        UnreadMessage(kind_, *unread, shown, form_.Style().decimal_separator);
     verdict_ = {Outcome::kUnread, message, message};
     return verdict_;
   }
