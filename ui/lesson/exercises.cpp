@@ -67,6 +67,14 @@ std::string UnreadMessage(TaskKind kind, Unread unread, std::string_view shown,
 
 }  // namespace
 
+ExercisesChange Exercises::ChangeSince(const ExercisesMark& before) const {
+  const bool verdict = answered_ && !before.answered;
+  const bool announce =
+      verdict || verdict_.outcome == Outcome::kUnread || before.outcome != verdict_.outcome;
+  if (verdict) return {announce, AnswerFocus::kNextTask};
+  return {announce, answered_ ? AnswerFocus::kStay : AnswerFocus::kAnswer};
+}
+
 const char* KindTitle(TaskKind kind) {
   switch (kind) {
     case TaskKind::kEndsOrRepeats:

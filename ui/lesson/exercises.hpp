@@ -47,6 +47,19 @@ enum class Outcome {
   kUnread,  // not counted: the answer could not be read
 };
 
+// Where the exercises stood before an action, so that a window can tell what the action changed:
+// whether there is a verdict or a message to announce, and where the focus goes next (to «Следваща
+// задача» after a verdict, so that Enter again goes on; to the answer while the task is open).
+struct ExercisesMark {
+  bool answered = false;
+  Outcome outcome = Outcome::kNone;
+};
+enum class AnswerFocus { kNextTask, kAnswer, kStay };
+struct ExercisesChange {
+  bool announce = false;
+  AnswerFocus focus = AnswerFocus::kStay;
+};
+
 struct Verdict {
   Outcome outcome = Outcome::kNone;
   std::string shown;  // one line: «Грешно: вярното е 0,4167. 5/12 = 0,41(6); 12 = 2²·3: …»
@@ -73,6 +86,8 @@ class Exercises {
   // «Крайна» (true) or «Периодична» (false).
   const Verdict& AnswerEnds(bool terminating);
   const Verdict& LastVerdict() const { return verdict_; }
+  ExercisesMark Mark() const { return {answered_, verdict_.outcome}; }
+  ExercisesChange ChangeSince(const ExercisesMark& before) const;
 
   // The next task: after a verdict, or passing this one over, which counts it as skipped.
   void Next();

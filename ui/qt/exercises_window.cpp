@@ -133,17 +133,14 @@ ExercisesWindow::ExercisesWindow(QWidget* parent, MainForm& form, ErrorEdge& edg
 template <typename Action>
 void ExercisesWindow::Do(Action&& action) {
   if (!exercises_) return;
-  const bool answered = exercises_->Answered();
-  const Outcome before = exercises_->LastVerdict().outcome;
+  const ExercisesMark before = exercises_->Mark();
   edge_.Run(std::forward<Action>(action));
   if (edge_.Failed()) return;
-  const bool verdict = exercises_->Answered() && !answered;
-  const bool unread = exercises_->LastVerdict().outcome == Outcome::kUnread;
-  Show(verdict || unread || before != exercises_->LastVerdict().outcome);
-  if (verdict) {
-    // Enter again goes on to the next task.
+  const ExercisesChange change = exercises_->ChangeSince(before);
+  Show(change.announce);
+  if (change.focus == AnswerFocus::kNextTask) {
     next_->setFocus(Qt::OtherFocusReason);
-  } else if (!exercises_->Answered()) {
+  } else if (change.focus == AnswerFocus::kAnswer) {
     FocusAnswer();
   }
 }

@@ -30,4 +30,18 @@ std::vector<WORD> DialogTemplate(const char* title, short width, short height) {
   return words;
 }
 
+void CreateParts(HWND dialog, std::span<const DialogPart> parts) {
+  const auto font = static_cast<WPARAM>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
+  for (const DialogPart& part : parts) {
+    RECT at = part.at;
+    MapDialogRect(dialog, &at);
+    const HWND control = CreateWindowExW(
+        part.ex_style, part.type, part.text.c_str(), WS_CHILD | WS_VISIBLE | part.style, at.left,
+        at.top, at.right - at.left, at.bottom - at.top, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(part.id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, font, FALSE);
+  }
+}
+
 }  // namespace drobi::win32

@@ -228,16 +228,14 @@ void ExercisesView::OnClick(int id) {
 
 template <typename Action>
 void ExercisesView::Do(Action&& action) {
-  const bool answered = exercises_->Answered();
-  const Outcome before = exercises_->LastVerdict().outcome;
+  const ExercisesMark before = exercises_->Mark();
   edge_.Run(std::forward<Action>(action));
   if (edge_.Failed()) return;
-  const bool verdict = exercises_->Answered() && !answered;
-  const bool unread = exercises_->LastVerdict().outcome == Outcome::kUnread;
-  Show(verdict || unread || before != exercises_->LastVerdict().outcome);
-  if (verdict) {
-    Focus(kNextId);  // Enter again goes on to the next task
-  } else if (!exercises_->Answered()) {
+  const ExercisesChange change = exercises_->ChangeSince(before);
+  Show(change.announce);
+  if (change.focus == AnswerFocus::kNextTask) {
+    Focus(kNextId);
+  } else if (change.focus == AnswerFocus::kAnswer) {
     FocusAnswer();
   }
 }

@@ -62,18 +62,9 @@ INT_PTR CALLBACK FractionDialog::Procedure(HWND dialog, UINT message, WPARAM w, 
 
 void FractionDialog::CreateControls() {
   const HWND dialog = dialog_.get();
-  const auto font = static_cast<WPARAM>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
   // The label comes before the field in z-order: a screen reader names the field by it.
-  struct Part {
-    const wchar_t* type;
-    std::wstring text;
-    DWORD style, ex_style;
-    int id;
-    RECT at;
-  };
   constexpr int right = kWidth - kMargin;
-  const Part parts[] = {
+  const DialogPart parts[] = {
       {L"STATIC",
        Wide(kEnterFractionField),
        SS_LEFT | SS_NOPREFIX,
@@ -100,15 +91,7 @@ void FractionDialog::CreateControls() {
        IDCANCEL,
        {right - 50, 57, right, 71}},
   };
-  for (const Part& part : parts) {
-    RECT at = part.at;
-    MapDialogRect(dialog, &at);
-    const HWND control = CreateWindowExW(
-        part.ex_style, part.type, part.text.c_str(), WS_CHILD | WS_VISIBLE | part.style, at.left,
-        at.top, at.right - at.left, at.bottom - at.top, dialog,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(part.id)), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, font, FALSE);
-  }
+  CreateParts(dialog, parts);
   const HWND field = GetDlgItem(dialog, kFieldId);
   SendMessageW(field, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(kFractionHint).c_str()));
   SendMessageW(dialog, DM_SETDEFID, IDOK, 0);

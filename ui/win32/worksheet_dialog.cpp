@@ -102,19 +102,10 @@ INT_PTR CALLBACK WorksheetDialog::Procedure(HWND dialog, UINT message, WPARAM w,
 
 void WorksheetDialog::CreateControls() {
   const HWND dialog = dialog_.get();
-  const auto font = static_cast<WPARAM>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
   // Each label comes just before its field in z-order: a screen reader names the field by it, and
   // the label's access key moves the focus to it. The up-down control takes the field before it.
-  struct Part {
-    const wchar_t* type;
-    std::wstring text;
-    DWORD style, ex_style;
-    int id;
-    RECT at;
-  };
   constexpr int right = kWidth - kMargin;
-  const Part parts[] = {
+  const DialogPart parts[] = {
       {L"STATIC", Wide(kVariantsField), SS_LEFT, 0, -1, {kMargin, 9, kFields - 4, 18}},
       {L"EDIT",
        L"1",
@@ -155,15 +146,7 @@ void WorksheetDialog::CreateControls() {
        IDCANCEL,
        {right - 50, 63, right, 77}},
   };
-  for (const Part& part : parts) {
-    RECT at = part.at;
-    MapDialogRect(dialog, &at);
-    const HWND control = CreateWindowExW(
-        part.ex_style, part.type, part.text.c_str(), WS_CHILD | WS_VISIBLE | part.style, at.left,
-        at.top, at.right - at.left, at.bottom - at.top, dialog,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(part.id)), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, font, FALSE);
-  }
+  CreateParts(dialog, parts);
   SendDlgItemMessageW(dialog, kVariantsId, EM_LIMITTEXT, 2, 0);
   SendDlgItemMessageW(dialog, kVariantStepsId, UDM_SETRANGE32, 1, kMostVariants);
   SendDlgItemMessageW(dialog, kVariantStepsId, UDM_SETPOS32, 0, 1);
