@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <string>
 #include <utility>
 #include <variant>
@@ -21,47 +20,16 @@ constexpr int kWidth = 220, kHeight = 78, kMargin = 7;
 
 FractionDialog::FractionDialog(HWND owner, ErrorEdge& edge,
                                std::function<void(const EnteredFraction&)> accept)
-    : owner_(owner), edge_(edge), accept_(std::move(accept)) {}
+    : ModalDialog(owner, edge), accept_(std::move(accept)) {}
 
 FractionDialog::~FractionDialog() { Close(); }
 
 void FractionDialog::Open() {
-  if (!dialog_) {
-    const std::vector<WORD> form = DialogTemplate(kEnterFractionTitle, kWidth, kHeight);
-    // WM_INITDIALOG has taken the dialog into dialog_ by the time it returns.
-    if (CreateDialogIndirectParamW(
-            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE)),
-            reinterpret_cast<const DLGTEMPLATE*>(form.data()), owner_, Procedure,
-            reinterpret_cast<LPARAM>(this)) == nullptr) {
-      static_cast<void>(dialog_.release());  // it is gone already, if it was made at all
-      return;
-    }
-    EnableWindow(owner_, FALSE);  // modal: the table waits until the dialog has closed
-    ShowWindow(dialog_.get(), SW_SHOW);
-  }
-  SetForegroundWindow(dialog_.get());
-  SetFocus(GetDlgItem(dialog_.get(), kFieldId));
-}
-
-INT_PTR CALLBACK FractionDialog::Procedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, GWLP_USERDATA, l);
-  auto* self = reinterpret_cast<FractionDialog*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-  if (self == nullptr) return FALSE;
-  if (message == WM_INITDIALOG) {
-    self->dialog_.reset(dialog);  // before CreateDialogIndirectParamW returns it
-    return self->edge_.Answer(
-        [self] {
-          self->CreateControls();
-          return LRESULT{FALSE};  // the field has the focus already
-        },
-        [] { return LRESULT{TRUE}; });
-  }
-  return self->edge_.Answer([&] { return static_cast<LRESULT>(self->OnMessage(message, w)); },
-                            [] { return LRESULT{FALSE}; });
+  if (Show(kEnterFractionTitle, kWidth, kHeight)) SetFocus(GetDlgItem(Handle(), kFieldId));
 }
 
 void FractionDialog::CreateControls() {
-  const HWND dialog = dialog_.get();
+  const HWND dialog = Handle();
   // The label comes before the field in z-order: a screen reader names the field by it.
   constexpr int right = kWidth - kMargin;
   const DialogPart parts[] = {
@@ -111,7 +79,7 @@ INT_PTR FractionDialog::OnMessage(UINT message, WPARAM w) {
 }
 
 void FractionDialog::Accept() {
-  const HWND dialog = dialog_.get();
+  const HWND dialog = Handle();
   const auto read = ReadFraction(Utf8(WindowText(GetDlgItem(dialog, kFieldId))));
   if (const auto* message = std::get_if<std::string>(&read)) {
     // The text stays as typed; the message is shown and a screen reader is told of it.
@@ -124,12 +92,6 @@ void FractionDialog::Accept() {
   }
   Close();  // first, so that the owner is active again when the table follows
   accept_(std::get<EnteredFraction>(read));
-}
-
-void FractionDialog::Close() {
-  if (!dialog_) return;
-  EnableWindow(owner_, TRUE);  // before the dialog goes, so that the owner is activated again
-  dialog_.reset();
 }
 
 }  // namespace drobi::win32

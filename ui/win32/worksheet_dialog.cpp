@@ -9,7 +9,6 @@
 // clang-format on
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -43,36 +42,23 @@ using PrinterDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcRelease>;
 }  // namespace
 
 WorksheetDialog::WorksheetDialog(HWND owner, const MainForm& form, ErrorEdge& edge)
-    : owner_(owner), form_(form), edge_(edge) {
+    : ModalDialog(owner, edge), form_(form) {
   random_.Randomize();
 }
 
 WorksheetDialog::~WorksheetDialog() { Close(); }
 
 void WorksheetDialog::Open() {
-  if (!dialog_) {
-    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&classes);
-    const std::vector<WORD> form = DialogTemplate(kWorksheetTitle, kWidth, kHeight);
-    // WM_INITDIALOG has taken the dialog into dialog_ by the time it returns.
-    if (CreateDialogIndirectParamW(
-            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE)),
-            reinterpret_cast<const DLGTEMPLATE*>(form.data()), owner_, Procedure,
-            reinterpret_cast<LPARAM>(this)) == nullptr) {
-      static_cast<void>(dialog_.release());  // it is gone already, if it was made at all
-      return;
-    }
-    EnableWindow(owner_, FALSE);  // modal: the table waits until the dialog has closed
-    ShowWindow(dialog_.get(), SW_SHOW);
-  }
-  SetForegroundWindow(dialog_.get());
-  const HWND variants = GetDlgItem(dialog_.get(), kVariantsId);
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&classes);
+  if (!Show(kWorksheetTitle, kWidth, kHeight)) return;
+  const HWND variants = GetDlgItem(Handle(), kVariantsId);
   SetFocus(variants);
   SendMessageW(variants, EM_SETSEL, 0, -1);
 }
 
 WorksheetOptions WorksheetDialog::Options() const {
-  const HWND dialog = dialog_.get();
+  const HWND dialog = Handle();
   WorksheetOptions options;
   BOOL read = FALSE;
   const UINT variants = GetDlgItemInt(dialog, kVariantsId, &read, FALSE);
@@ -83,25 +69,8 @@ WorksheetOptions WorksheetDialog::Options() const {
   return options;
 }
 
-INT_PTR CALLBACK WorksheetDialog::Procedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, GWLP_USERDATA, l);
-  auto* self = reinterpret_cast<WorksheetDialog*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-  if (self == nullptr) return FALSE;
-  if (message == WM_INITDIALOG) {
-    self->dialog_.reset(dialog);  // before CreateDialogIndirectParamW returns it
-    return self->edge_.Answer(
-        [self] {
-          self->CreateControls();
-          return LRESULT{FALSE};  // Open() gives the focus
-        },
-        [] { return LRESULT{TRUE}; });
-  }
-  return self->edge_.Answer([&] { return static_cast<LRESULT>(self->OnMessage(message, w)); },
-                            [] { return LRESULT{FALSE}; });
-}
-
 void WorksheetDialog::CreateControls() {
-  const HWND dialog = dialog_.get();
+  const HWND dialog = Handle();
   // Each label comes just before its field in z-order: a screen reader names the field by it, and
   // the label's access key moves the focus to it. The up-down control takes the field before it.
   constexpr int right = kWidth - kMargin;
@@ -173,7 +142,7 @@ INT_PTR WorksheetDialog::OnMessage(UINT message, WPARAM w) {
 }
 
 void WorksheetDialog::Print() {
-  const HWND dialog = dialog_.get();
+  const HWND dialog = Handle();
   const WorksheetOptions options = Options();
   SetDlgItemInt(dialog, kVariantsId, static_cast<UINT>(options.variants), FALSE);
   if (!AnyPrinter()) {
@@ -220,8 +189,7 @@ void WorksheetDialog::Print() {
 
 void WorksheetDialog::Tell(SheetFailure failure) const {
   const std::wstring message = Wide(SheetFailureText(failure, Utf8(PrinterName())));
-  MessageBoxW(dialog_.get(), message.c_str(), Wide(kWorksheetTitle).c_str(),
-              MB_OK | MB_ICONWARNING);
+  MessageBoxW(Handle(), message.c_str(), Wide(kWorksheetTitle).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 std::wstring WorksheetDialog::PrinterName() const {
@@ -231,12 +199,6 @@ std::wstring WorksheetDialog::PrinterName() const {
   std::wstring name(reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset);
   GlobalUnlock(devnames_.get());
   return name;
-}
-
-void WorksheetDialog::Close() {
-  if (!dialog_) return;
-  EnableWindow(owner_, TRUE);  // before the dialog goes, so that the owner is activated again
-  dialog_.reset();
 }
 
 }  // namespace drobi::win32

@@ -8,7 +8,7 @@
 #include "ui/lesson/worksheet.hpp"
 #include "ui/main_form.hpp"
 #include "ui/win32/error_edge.hpp"
-#include "ui/win32/handles.hpp"
+#include "ui/win32/modal_dialog.hpp"
 
 namespace drobi::win32 {
 
@@ -17,9 +17,8 @@ namespace drobi::win32 {
 // divisions, «Печат…» (Enter) and «Затвори» (Escape). «Печат…» asks the system's print dialog for
 // a printer and prints every variant's pages as one job; a cancel there leaves all as it was, and a
 // print that cannot be made is told in a message box, the dialog staying open. Variant 1 is the
-// form's table, the others are drawn anew for each print; the form is only read. Modal to its owner
-// as «Въведете дроб» is, in the program's own message loop (PreTranslate).
-class WorksheetDialog {
+// form's table, the others are drawn anew for each print; the form is only read.
+class WorksheetDialog : public ModalDialog {
  public:
   static constexpr int kVariantsId = 201;
   static constexpr int kVariantStepsId = 202;
@@ -28,18 +27,10 @@ class WorksheetDialog {
   static constexpr int kPrintId = IDOK;
 
   WorksheetDialog(HWND owner, const MainForm& form, ErrorEdge& edge);
-  ~WorksheetDialog();
-  WorksheetDialog(const WorksheetDialog&) = delete;
-  WorksheetDialog& operator=(const WorksheetDialog&) = delete;
+  ~WorksheetDialog() override;
 
   // Opens it with the form's digits, or brings it to the front when it is open.
   void Open();
-  bool IsOpen() const { return dialog_ != nullptr; }
-  HWND Handle() const { return dialog_.get(); }
-  bool PreTranslate(const MSG& message) const {
-    MSG copy = message;  // IsDialogMessageW takes it to change, but reads it only
-    return dialog_ && IsDialogMessageW(dialog_.get(), &copy) != 0;
-  }
   // What the fields ask for now, a number of variants out of range brought into it.
   WorksheetOptions Options() const;
 
@@ -50,21 +41,16 @@ class WorksheetDialog {
   // The printer and its settings as the print dialog left them, offered again the next time.
   using Global = std::unique_ptr<void, GlobalRelease>;
 
-  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM w, LPARAM l);
-  INT_PTR OnMessage(UINT message, WPARAM w);
-  void CreateControls();
+  INT_PTR OnMessage(UINT message, WPARAM w) override;
+  void CreateControls() override;
   void Print();
   void Tell(SheetFailure failure) const;
   // The chosen printer's name, as the print dialog's settings hold it; "" before one is chosen.
   std::wstring PrinterName() const;
-  void Close();
 
-  HWND owner_;
   const MainForm& form_;
-  ErrorEdge& edge_;
   ClockRandomSource random_;
   Global devmode_, devnames_;
-  Window dialog_;
 };
 
 }  // namespace drobi::win32
