@@ -1,6 +1,5 @@
 #include "ui/qt/fraction_dialog.hpp"
 
-#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,11 +20,7 @@ FractionDialog::FractionDialog(QWidget* parent, Take take)
   field_->setAccessibleName(name);
   field_->setPlaceholderText(QString::fromUtf8(kFractionHint));
   caption->setBuddy(field_);
-  message_ = new QLabel(this);
-  message_->setObjectName(QStringLiteral("message"));
-  message_->setWordWrap(true);
-  message_->setTextFormat(Qt::PlainText);
-  message_->hide();
+  message_ = new MessageLine(this);
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(QString::fromUtf8(kAcceptFraction), QDialogButtonBox::AcceptRole)
       ->setDefault(true);
@@ -60,17 +55,10 @@ void FractionDialog::accept() {
 }
 
 void FractionDialog::ShowMessage(const QString& message) {
-  message_->setText(message);
-  message_->setVisible(!message.isEmpty());
-  message_->setAccessibleName(message);
   // The field keeps the focus, so a screen reader hears the message both as it changes and
   // with the field whenever it comes back to it.
   field_->setAccessibleDescription(message);
-  if (message.isEmpty()) return;
-  QAccessibleEvent changed(message_, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&changed);
-  QAccessibleEvent alert(message_, QAccessible::Alert);
-  QAccessible::updateAccessibility(&alert);
+  message_->Tell(message);
 }
 
 }  // namespace drobi

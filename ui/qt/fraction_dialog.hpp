@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "ui/lesson/fraction_entry.hpp"
+#include "ui/qt/message_line.hpp"
 
-class QLabel;
 class QLineEdit;
 
 namespace drobi {
@@ -35,7 +35,7 @@ class FractionDialog : public QDialog {
 
   Take take_;
   QLineEdit* field_;
-  QLabel* message_;
+  MessageLine* message_;
 };
 
 }  // namespace drobi

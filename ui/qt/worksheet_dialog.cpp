@@ -1,6 +1,5 @@
 #include "ui/qt/worksheet_dialog.hpp"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -62,11 +61,7 @@ WorksheetDialog::WorksheetDialog(QWidget* parent, const MainForm& form, ErrorEdg
     fields->addRow(caption, field);
   }
   fields->addRow(divisions_);
-  message_ = new QLabel(this);
-  message_->setObjectName(QStringLiteral("message"));
-  message_->setWordWrap(true);
-  message_->setTextFormat(Qt::PlainText);
-  message_->hide();
+  message_ = new MessageLine(this);
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* print =
       buttons->addButton(QString::fromUtf8(kPrintSheets), QDialogButtonBox::ActionRole);
@@ -154,13 +149,6 @@ void WorksheetDialog::Save() {
   if (SaveTo(path)) folder_ = QFileInfo(path).absolutePath();
 }
 
-void WorksheetDialog::ShowMessage(const QString& message) {
-  message_->setText(message);
-  message_->setVisible(!message.isEmpty());
-  message_->setAccessibleName(message);
-  if (message.isEmpty()) return;
-  QAccessibleEvent alert(message_, QAccessible::Alert);
-  QAccessible::updateAccessibility(&alert);
-}
+void WorksheetDialog::ShowMessage(const QString& message) { message_->Tell(message); }
 
 }  // namespace drobi

@@ -17,9 +17,9 @@
 #include "ui/lesson/worksheet.hpp"
 #include "ui/main_form.hpp"
 #include "ui/qt/error_edge.hpp"
+#include "ui/qt/message_line.hpp"
 
 class QCheckBox;
-class QLabel;
 class QPrinter;
 class QSpinBox;
 
@@ -62,7 +62,7 @@ class WorksheetDialog : public QDialog {
   QSpinBox* variants_;
   QSpinBox* digits_;
   QCheckBox* divisions_;
-  QLabel* message_;
+  MessageLine* message_;
 };
 
 }  // namespace drobi
