@@ -295,6 +295,34 @@ mergeInto(LibraryManager.library, {
     lines: null,
     panelBack: null,  // what had the focus before the panel took it
     joined: '',
+    // A modal <dialog>, made once, named by its heading: the form in it, for its fields.
+    dialog: function (id) {
+      var dialog = document.body.appendChild(document.createElement('dialog'));
+      dialog.id = id;
+      dialog.setAttribute('aria-labelledby', id + '-title');
+      dialog.appendChild(document.createElement('h1')).id = id + '-title';
+      return dialog.appendChild(document.createElement('form'));
+    },
+    // Below the dialog's fields: its message, an alert a screen reader says as it changes, then
+    // the button that submits the form and the one that closes the dialog.
+    dialogEnd: function (form, submitName, closeName) {
+      var id = form.parentNode.id;
+      var message = form.appendChild(document.createElement('p'));
+      message.id = message.dataset.name = id + '-message';
+      message.setAttribute('role', 'alert');
+      var buttons = form.appendChild(document.createElement('div'));
+      buttons.className = 'buttons';
+      var submit = buttons.appendChild(document.createElement('button'));
+      submit.type = 'submit';
+      submit.dataset.name = id + '-' + submitName;
+      var close = buttons.appendChild(document.createElement('button'));
+      close.type = 'button';
+      close.dataset.name = id + '-' + closeName;
+      close.addEventListener('click', function () {
+        form.parentNode.close();
+      });
+      return submit;
+    },
     // The title's texts into `element`, the access key underlined; the key in lower case.
     title: function (element, before, key, after) {
       var letter = UTF8ToString(key);
@@ -647,35 +675,19 @@ mergeInto(LibraryManager.library, {
   // «Въведете дроб»: a modal <dialog> whose form Enter submits; Escape cancels it, as any modal
   // dialog. What was typed goes to the C++ side as it is, and back into the document only as the
   // field's value; the message is text in an alert, which a screen reader says when it changes.
+  drobi_dom_show_fraction_entry__deps: ['$DrobiViews'],
   drobi_dom_show_fraction_entry: function (title, fieldName, hint, accept, cancel) {
     var dialog = document.getElementById('fraction');
     if (!dialog) {
-      dialog = document.body.appendChild(document.createElement('dialog'));
-      dialog.id = 'fraction';
-      dialog.setAttribute('aria-labelledby', 'fraction-title');
-      dialog.appendChild(document.createElement('h1')).id = 'fraction-title';
-      var form = dialog.appendChild(document.createElement('form'));
+      var form = DrobiViews.dialog('fraction');
+      dialog = form.parentNode;
       var field = form.appendChild(document.createElement('input'));
       field.type = 'text';
       field.dataset.name = 'fraction-field';
       field.autocomplete = 'off';
       field.spellcheck = false;
       field.setAttribute('aria-describedby', 'fraction-message');
-      var message = form.appendChild(document.createElement('p'));
-      message.id = 'fraction-message';
-      message.dataset.name = 'fraction-message';
-      message.setAttribute('role', 'alert');
-      var buttons = form.appendChild(document.createElement('div'));
-      buttons.className = 'buttons';
-      var ok = buttons.appendChild(document.createElement('button'));
-      ok.type = 'submit';
-      ok.dataset.name = 'fraction-accept';
-      var no = buttons.appendChild(document.createElement('button'));
-      no.type = 'button';
-      no.dataset.name = 'fraction-cancel';
-      no.addEventListener('click', function () {
-        dialog.close();
-      });
+      DrobiViews.dialogEnd(form, 'accept', 'cancel');
       form.addEventListener('submit', function (event) {
         event.preventDefault();
         var at = allocateUTF8(field.value);
@@ -908,11 +920,8 @@ mergeInto(LibraryManager.library, {
   drobi_dom_show_sheet: function (title, parts, close, variants, digits, divisions) {
     var dialog = document.getElementById('sheet');
     if (!dialog) {
-      dialog = document.body.appendChild(document.createElement('dialog'));
-      dialog.id = 'sheet';
-      dialog.setAttribute('aria-labelledby', 'sheet-title');
-      dialog.appendChild(document.createElement('h1')).id = 'sheet-title';
-      var form = dialog.appendChild(document.createElement('form'));
+      var form = DrobiViews.dialog('sheet');
+      dialog = form.parentNode;
       var texts = UTF8ToString(parts).split('\x1f'), keyed = [];
       // Title k of `parts` into `element`, its access key underlined; the key in lower case.
       var titled = function (element, k) {
@@ -948,22 +957,9 @@ mergeInto(LibraryManager.library, {
       var box = document.createElement('input');
       box.type = 'checkbox';
       labelled(2, box, 'divisions');
-      var message = form.appendChild(document.createElement('p'));
-      message.id = message.dataset.name = 'sheet-message';
-      message.setAttribute('role', 'alert');
-      var buttons = form.appendChild(document.createElement('div'));
-      buttons.className = 'buttons';
-      var print = buttons.appendChild(document.createElement('button'));
-      print.type = 'submit';
-      print.dataset.name = 'sheet-print';
+      var print = DrobiViews.dialogEnd(form, 'print', 'close');
       print.key = titled(print, 3);
       keyed.push(print);
-      var shut = buttons.appendChild(document.createElement('button'));
-      shut.type = 'button';
-      shut.dataset.name = 'sheet-close';
-      shut.addEventListener('click', function () {
-        dialog.close();
-      });
       keyed.forEach(function (c) {
         if (c.key) c.setAttribute('aria-keyshortcuts', 'Alt+' + c.key.toUpperCase());
       });
