@@ -8,8 +8,8 @@
 #include <winspool.h>
 // clang-format on
 
-#include <algorithm>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "ui/lists.hpp"
@@ -57,12 +57,12 @@ void WorksheetDialog::Open() {
   SendMessageW(variants, EM_SETSEL, 0, -1);
 }
 
-WorksheetOptions WorksheetDialog::Options() const {
+std::variant<WorksheetOptions, std::string> WorksheetDialog::Options() const {
   const HWND dialog = Handle();
   WorksheetOptions options;
-  BOOL read = FALSE;
-  const UINT variants = GetDlgItemInt(dialog, kVariantsId, &read, FALSE);
-  options.variants = read ? static_cast<int>(std::clamp<UINT>(variants, 1, kMostVariants)) : 1;
+  const auto variants = ReadVariants(Utf8(WindowText(GetDlgItem(dialog, kVariantsId))));
+  if (const auto* message = std::get_if<std::string>(&variants)) return *message;
+  options.variants = std::get<int>(variants);
   const auto digits = SendDlgItemMessageW(dialog, kDigitsId, CB_GETCURSEL, 0, 0);
   options.digits = digits == CB_ERR ? kFirstDigits : static_cast<int>(digits);
   options.divisions = IsDlgButtonChecked(dialog, kDivisionsId) == BST_CHECKED;
@@ -143,8 +143,16 @@ INT_PTR WorksheetDialog::OnMessage(UINT message, WPARAM w) {
 
 void WorksheetDialog::Print() {
   const HWND dialog = Handle();
-  const WorksheetOptions options = Options();
-  SetDlgItemInt(dialog, kVariantsId, static_cast<UINT>(options.variants), FALSE);
+  const auto read = Options();
+  if (const auto* message = std::get_if<std::string>(&read)) {
+    // Nothing is printed: the count stays as typed, selected, to be put right.
+    Tell(*message);
+    const HWND variants = GetDlgItem(dialog, kVariantsId);
+    SetFocus(variants);
+    SendMessageW(variants, EM_SETSEL, 0, -1);
+    return;
+  }
+  const WorksheetOptions options = std::get<WorksheetOptions>(read);
   if (!AnyPrinter()) {
     // The print dialog would say so in its own words, and Wine's then returns as if cancelled.
     Tell(SheetFailure::kNoPrinter);
@@ -188,8 +196,12 @@ void WorksheetDialog::Print() {
 }
 
 void WorksheetDialog::Tell(SheetFailure failure) const {
-  const std::wstring message = Wide(SheetFailureText(failure, Utf8(PrinterName())));
-  MessageBoxW(Handle(), message.c_str(), Wide(kWorksheetTitle).c_str(), MB_OK | MB_ICONWARNING);
+  Tell(SheetFailureText(failure, Utf8(PrinterName())));
+}
+
+void WorksheetDialog::Tell(const std::string& message) const {
+  MessageBoxW(Handle(), Wide(message).c_str(), Wide(kWorksheetTitle).c_str(),
+              MB_OK | MB_ICONWARNING);
 }
 
 std::wstring WorksheetDialog::PrinterName() const {

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <variant>
 
 #include "core/random_source.hpp"
 #include "ui/lesson/worksheet.hpp"
@@ -16,7 +18,8 @@ namespace drobi::win32 {
 // task's digits (0 to 7, the form's own choice at first), whether the key shows the written
 // divisions, «Печат…» (Enter) and «Затвори» (Escape). «Печат…» asks the system's print dialog for
 // a printer and prints every variant's pages as one job; a cancel there leaves all as it was, and a
-// print that cannot be made is told in a message box, the dialog staying open. Variant 1 is the
+// count typed out of its range or a print that cannot be made is told in a message box, the
+// dialog staying open as it was. Variant 1 is the
 // form's table, the others are drawn anew for each print; the form is only read.
 class WorksheetDialog : public ModalDialog {
  public:
@@ -31,8 +34,8 @@ class WorksheetDialog : public ModalDialog {
 
   // Opens it with the form's digits, or brings it to the front when it is open.
   void Open();
-  // What the fields ask for now, a number of variants out of range brought into it.
-  WorksheetOptions Options() const;
+  // What the fields ask for now, or what is wrong with the number of variants typed.
+  std::variant<WorksheetOptions, std::string> Options() const;
 
  private:
   struct GlobalRelease {
@@ -45,6 +48,7 @@ class WorksheetDialog : public ModalDialog {
   void CreateControls() override;
   void Print();
   void Tell(SheetFailure failure) const;
+  void Tell(const std::string& message) const;
   // The chosen printer's name, as the print dialog's settings hold it; "" before one is chosen.
   std::wstring PrinterName() const;
 
